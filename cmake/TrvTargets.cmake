@@ -1,0 +1,10 @@
+# Collects the .cpp files below the given folders (relative to the source root).
+function(trv_collect_sources out)
+  set(result)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND result ${found})
+  endforeach()
+  list(SORT result)
+  set(${out} ${result} PARENT_SCOPE)
+endfunction()

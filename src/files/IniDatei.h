@@ -1,0 +1,48 @@
+#pragma once
+
+#include "files/Regional.h"
+
+#include <filesystem>
+#include <string>
+
+namespace trv {
+
+// The INI file of the user's settings. Every read opens the file, every write rewrites it at
+// once; there is no cached state, so two holders of the same path always see the same values.
+// Section and key names are compared without regard to case. A missing file, section or key,
+// or a value that cannot be converted, yields the default. A write that fails is ignored.
+class TKIniDatei {
+public:
+    TKIniDatei() = default; // no file: every read yields its default, writes are dropped
+    TKIniDatei(std::filesystem::path pfad, TKRegional regional);
+
+    const std::filesystem::path& Pfad() const { return pfad_; }
+    bool HatDatei() const { return !pfad_.empty(); }
+
+    std::string LeseString(const std::string& sektion, const std::string& schluessel,
+                           const std::string& vorgabe) const;
+    // Decimal, or hexadecimal when the text starts with "0x"/"0X" and has at least 3 characters.
+    long long LeseInt(const std::string& sektion, const std::string& schluessel,
+                      long long vorgabe) const;
+    // Accepts "." and "," as decimal separator whatever the regional settings say.
+    double LeseFloat(const std::string& sektion, const std::string& schluessel,
+                     double vorgabe) const;
+
+    void SchreibeString(const std::string& sektion, const std::string& schluessel,
+                        const std::string& wert) const;
+    void SchreibeInt(const std::string& sektion, const std::string& schluessel,
+                     long long wert) const;
+    // General format, at most 15 significant digits, regional decimal separator.
+    void SchreibeFloat(const std::string& sektion, const std::string& schluessel,
+                       double wert) const;
+
+private:
+    std::filesystem::path pfad_;
+    TKRegional regional_;
+};
+
+// Where the INI file lives: beside the executable as "trv.INI" when that folder is writable,
+// otherwise $XDG_CONFIG_HOME/trv/trv.INI (default ~/.config/trv/trv.INI).
+std::filesystem::path IniPfadBestimmen(const std::filesystem::path& programmOrdner);
+
+} // namespace trv

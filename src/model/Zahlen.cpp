@@ -1,0 +1,95 @@
+#include "model/Zahlen.h"
+
+#include <cerrno>
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace trv {
+
+namespace {
+
+// strtod in the "C" locale, whatever the process locale is.
+std::optional<double> CZahl(const std::string& text) {
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    std::size_t anfang = text.find_first_not_of(" \t\r\n");
+    std::size_t ende = text.find_last_not_of(" \t\r\n");
+    if (anfang == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::string kern = text.substr(anfang, ende - anfang + 1);
+    // Only plain decimal notation: no hex floats, no "inf"/"nan".
+    for (char c : kern) {
+        const bool erlaubt = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
+                             c == 'e' || c == 'E';
+        if (!erlaubt) {
+            return std::nullopt;
+        }
+    }
+    errno = 0;
+    char* rest = nullptr;
+    const double wert = strtod_l(kern.c_str(), &rest, cLocale);
+    if (rest == kern.c_str() || *rest != '\0' || errno == ERANGE || !std::isfinite(wert)) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
+} // namespace
+
+double RundeGerade(double wert) {
+    return std::nearbyint(wert);
+}
+
+double RundeAufRaster(double wert, double raster, double toleranz) {
+    return raster * RundeGerade((wert + toleranz) / raster - 0.5);
+}
+
+std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltrenner) {
+    if (std::fabs(wert) < 1e-6) {
+        return nullText;
+    }
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.15G", wert);
+    std::string text = puffer;
+    // The general format of the C library writes "." in the "C" locale; the program never
+    // changes LC_NUMERIC, so only that character needs replacing.
+    for (char& c : text) {
+        if (c == '.') {
+            c = dezimaltrenner;
+        }
+    }
+    return text;
+}
+
+double TextAlsZahl(const std::string& text, double ersatz, char dezimaltrenner) {
+    std::string normal = text;
+    for (char& c : normal) {
+        if (c == '.' || c == ',') {
+            if (c != dezimaltrenner) {
+                return ersatz;
+            }
+            c = '.';
+        }
+    }
+    return CZahl(normal).value_or(ersatz);
+}
+
+std::optional<double> DateiZahl(const std::string& text) {
+    std::string normal = text;
+    int trenner = 0;
+    for (char& c : normal) {
+        if (c == ',' || c == '.') {
+            c = '.';
+            ++trenner;
+        }
+    }
+    if (trenner > 1) {
+        return std::nullopt;
+    }
+    return CZahl(normal);
+}
+
+} // namespace trv

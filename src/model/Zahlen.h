@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace trv {
+
+// Rounds to the nearest integer, exact halves to the even neighbour.
+double RundeGerade(double wert);
+
+// step * N with N = (value + tolerance) / step - 0.5 rounded half to even: the largest multiple
+// of step not above value + tolerance (whenever that quotient is not whole).
+double RundeAufRaster(double wert, double raster, double toleranz);
+
+// General format, up to 15 significant digits, the given decimal separator;
+// |value| < 1e-6 gives nullText.
+std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltrenner = '.');
+
+// The text of an input field as a number, written with the regional decimal separator; the
+// fallback when it is empty or not a number. Never throws. A separator other than the regional
+// one is not a number here, so "1,000" under "." never silently becomes 1.
+double TextAlsZahl(const std::string& text, double ersatz, char dezimaltrenner = '.');
+
+// A number stored in a file (project or INI file): "." and "," are both taken as the decimal
+// separator, because the file may come from other regional settings. Leading and trailing
+// blanks are ignored; anything else (empty text, trailing garbage, "nan", "inf", overflow)
+// gives std::nullopt.
+std::optional<double> DateiZahl(const std::string& text);
+
+} // namespace trv

@@ -1,0 +1,53 @@
+#include "model/Zahlen.h"
+
+#include <gtest/gtest.h>
+
+namespace trv {
+
+TEST(RundeAufRaster, RoundsDownToStepWithTolerance) {
+    EXPECT_DOUBLE_EQ(RundeAufRaster(2.95, 1.0, 0.1), 3.0);
+    EXPECT_DOUBLE_EQ(RundeAufRaster(2.85, 1.0, 0.1), 2.0);
+    EXPECT_DOUBLE_EQ(RundeAufRaster(7.0, 2.5, 0.0), 5.0);
+    // A whole quotient lands on an exact half: halves go to the even neighbour.
+    EXPECT_DOUBLE_EQ(RundeAufRaster(2.9, 1.0, 0.1), 2.0);
+    EXPECT_DOUBLE_EQ(RundeAufRaster(3.9, 1.0, 0.1), 4.0);
+}
+
+TEST(ZahlAlsText, GeneralFormatWithRegionalSeparator) {
+    EXPECT_EQ(ZahlAlsText(0.0, "0"), "0");
+    EXPECT_EQ(ZahlAlsText(5e-7, "-"), "-");
+    EXPECT_EQ(ZahlAlsText(1.35, "0"), "1.35");
+    EXPECT_EQ(ZahlAlsText(1.35, "0", ','), "1,35");
+    EXPECT_EQ(ZahlAlsText(2000, "0"), "2000");
+    EXPECT_EQ(ZahlAlsText(0.1 + 0.2, "0"), "0.3");
+    EXPECT_EQ(ZahlAlsText(1e20, "0"), "1E+20");
+    EXPECT_EQ(ZahlAlsText(-42.5, "0"), "-42.5");
+}
+
+TEST(TextAlsZahl, OnlyTheRegionalSeparatorCounts) {
+    EXPECT_DOUBLE_EQ(TextAlsZahl("12.5", 7), 12.5);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("12,5", 7, ','), 12.5);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("1,000", 7), 7);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("", 7), 7);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("abc", 7), 7);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("12abc", 7), 7);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("nan", 7), 7);
+    EXPECT_DOUBLE_EQ(TextAlsZahl("1e999", 7), 7);
+    EXPECT_DOUBLE_EQ(TextAlsZahl(" 3 ", 7), 3);
+}
+
+TEST(DateiZahl, AcceptsPointAndCommaButNothingElse) {
+    EXPECT_EQ(DateiZahl("1.05"), 1.05);
+    EXPECT_EQ(DateiZahl("1,05"), 1.05);
+    EXPECT_EQ(DateiZahl("-30"), -30.0);
+    EXPECT_EQ(DateiZahl("2.5E-3"), 0.0025);
+    EXPECT_FALSE(DateiZahl("12,5,3"));
+    EXPECT_FALSE(DateiZahl("1e999"));
+    EXPECT_FALSE(DateiZahl("nan"));
+    EXPECT_FALSE(DateiZahl("inf"));
+    EXPECT_FALSE(DateiZahl("0x10"));
+    EXPECT_FALSE(DateiZahl(""));
+    EXPECT_FALSE(DateiZahl("  "));
+}
+
+} // namespace trv
