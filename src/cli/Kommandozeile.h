@@ -11,9 +11,10 @@ namespace trv::cli {
 
 // Exit codes of trv-cli.
 inline constexpr int ExitOk = 0;
-inline constexpr int ExitFehler = 1;     // the job itself failed (e.g. an output file could not be written)
-inline constexpr int ExitDatei = 2;      // input file missing or unreadable
-inline constexpr int ExitAufruf = 64;    // usage error
+inline constexpr int ExitFehler =
+    1; // the job itself failed (e.g. an output file could not be written)
+inline constexpr int ExitDatei = 2;   // input file missing or unreadable
+inline constexpr int ExitAufruf = 64; // usage error
 
 // The parsed arguments of one subcommand: positional arguments and options.
 // Options are declared by the subcommand; anything undeclared is a usage error.

@@ -8,7 +8,7 @@ namespace trv {
 // of the core is looked up here at the moment of use, so a language module can replace it.
 namespace res {
 enum Nummer : int {
-    Unbenannt = 65001,            // "Unnamed"
+    Unbenannt = 65001,              // "Unnamed"
     LetztePositionLoeschen = 65002, // "It is only a position ... cannot be removed!"
     AnwendungsfallLang = 65109,
     AnwendungsfallKurz = 65110,

@@ -22,8 +22,8 @@ std::optional<double> CZahl(const std::string& text) {
     const std::string kern = text.substr(anfang, ende - anfang + 1);
     // Only plain decimal notation: no hex floats, no "inf"/"nan".
     for (char c : kern) {
-        const bool erlaubt = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
-                             c == 'e' || c == 'E';
+        const bool erlaubt =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!erlaubt) {
             return std::nullopt;
         }
