@@ -64,6 +64,27 @@ std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltr
     return text;
 }
 
+std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner) {
+    dezimalen = dezimalen < 0 ? 0 : (dezimalen > 9 ? 9 : dezimalen);
+    if (!std::isfinite(wert)) {
+        return "-";
+    }
+    const double faktor = std::pow(10.0, dezimalen);
+    double gerundet = RundeGerade(wert * faktor) / faktor;
+    if (gerundet == 0.0) {
+        gerundet = 0.0; // drops the sign of -0
+    }
+    char puffer[400];
+    std::snprintf(puffer, sizeof puffer, "%.*f", dezimalen, gerundet);
+    std::string text = puffer;
+    for (char& c : text) {
+        if (c == '.') {
+            c = dezimaltrenner;
+        }
+    }
+    return text;
+}
+
 double TextAlsZahl(const std::string& text, double ersatz, char dezimaltrenner) {
     std::string normal = text;
     for (char& c : normal) {

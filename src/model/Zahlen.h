@@ -16,6 +16,11 @@ double RundeAufRaster(double wert, double raster, double toleranz);
 // |value| < 1e-6 gives nullText.
 std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltrenner = '.');
 
+// Fixed-point text with the given number of decimals (0..9), rounded half to even, the given
+// decimal separator, no thousands separators: 12.44 with 1 decimal gives "12.4", 249.5 with
+// 0 decimals "250", 0.5 with 2 decimals "0.50". Never "-0".
+std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner = '.');
+
 // The text of an input field as a number, written with the regional decimal separator; the
 // fallback when it is empty or not a number. Never throws. A separator other than the regional
 // one is not a number here, so "1,000" under "." never silently becomes 1.

@@ -24,6 +24,17 @@ TEST(ZahlAlsText, GeneralFormatWithRegionalSeparator) {
     EXPECT_EQ(ZahlAlsText(-42.5, "0"), "-42.5");
 }
 
+TEST(ZahlFest, RoundsHalfToEvenWithRegionalSeparator) {
+    EXPECT_EQ(ZahlFest(12.44, 1), "12.4");
+    EXPECT_EQ(ZahlFest(249.5, 0), "250");
+    EXPECT_EQ(ZahlFest(248.5, 0), "248");
+    EXPECT_EQ(ZahlFest(0.5, 2), "0.50");
+    EXPECT_EQ(ZahlFest(0.5, 2, ','), "0,50");
+    EXPECT_EQ(ZahlFest(310.6, 0), "311");
+    EXPECT_EQ(ZahlFest(-0.04, 1), "0.0");
+    EXPECT_EQ(ZahlFest(1234567.0, 1), "1234567.0");
+}
+
 TEST(TextAlsZahl, OnlyTheRegionalSeparatorCounts) {
     EXPECT_DOUBLE_EQ(TextAlsZahl("12.5", 7), 12.5);
     EXPECT_DOUBLE_EQ(TextAlsZahl("12,5", 7, ','), 12.5);
