@@ -2,8 +2,8 @@
 
 #include <cerrno>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <locale.h>
 
@@ -52,13 +52,14 @@ std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltr
         return nullText;
     }
     char puffer[64];
-    std::snprintf(puffer, sizeof puffer, "%.15G", wert);
-    std::string text = puffer;
-    // The general format of the C library writes "." in the "C" locale; the program never
-    // changes LC_NUMERIC, so only that character needs replacing.
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 15);
+    std::string text(puffer, ergebnis.ptr);
     for (char& c : text) {
         if (c == '.') {
             c = dezimaltrenner;
+        } else if (c == 'e') {
+            c = 'E';
         }
     }
     return text;
@@ -75,8 +76,9 @@ std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner) {
         gerundet = 0.0; // drops the sign of -0
     }
     char puffer[400];
-    std::snprintf(puffer, sizeof puffer, "%.*f", dezimalen, gerundet);
-    std::string text = puffer;
+    const auto ergebnis = std::to_chars(puffer, puffer + sizeof puffer, gerundet,
+                                        std::chars_format::fixed, dezimalen);
+    std::string text(puffer, ergebnis.ptr);
     for (char& c : text) {
         if (c == '.') {
             c = dezimaltrenner;

@@ -5,6 +5,8 @@
 
 namespace trv {
 
+// Every conversion here is independent of the process locale.
+
 // Rounds to the nearest integer, exact halves to the even neighbour.
 double RundeGerade(double wert);
 

@@ -62,3 +62,25 @@ TEST(DateiZahl, AcceptsPointAndCommaButNothingElse) {
 }
 
 } // namespace trv
+
+#include <clocale>
+#include <cstdio>
+
+namespace trv {
+
+// A desktop program sets LC_NUMERIC from the environment; the texts must not follow it.
+TEST(Zahlen, IndependentOfTheProcessLocale) {
+    const char* alt = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string gesichert = alt ? alt : "C";
+    // The set-up script generates de_DE.UTF-8.
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 missing";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.2f", 1.5);
+    ASSERT_STREQ(probe, "1,50") << "the locale must really use a decimal comma";
+    EXPECT_EQ(ZahlAlsText(1.35, "0"), "1.35");
+    EXPECT_EQ(ZahlFest(12.44, 1), "12.4");
+    EXPECT_EQ(DateiZahl("1.05"), 1.05);
+    std::setlocale(LC_NUMERIC, gesichert.c_str());
+}
+
+} // namespace trv
