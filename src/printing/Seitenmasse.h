@@ -72,12 +72,12 @@ public:
     int AufloesungY() const { return aufloesungY_; }            // px per inch
     int StiftFaktor() const { return stiftFaktor_; }            // 1 on screen, 2 on the printer
     void SetStiftFaktor(int faktor) { stiftFaktor_ = faktor; }
-    int Zeile14() const { return zeile14_; } // px, height of "Wy" in Arial 14 pt
-    int Zeile12() const { return zeile12_; } // px
-    int Zeile11() const { return zeile11_; } // px
-    int Zeile10() const { return zeile10_; } // px
-    int Zeile8() const { return zeile8_; }   // px
-    int Zeile6() const { return zeile6_; }   // px
+    int Zeile14() const { return zeile14_; }        // px, height of "Wy" in Arial 14 pt
+    int Zeile12() const { return zeile12_; }        // px
+    int Zeile11() const { return zeile11_; }        // px
+    int Zeile10() const { return zeile10_; }        // px
+    int Zeile8() const { return zeile8_; }          // px
+    int Zeile6() const { return zeile6_; }          // px
     double KopfHoehe() const { return kopfHoehe_; } // cm, head height incl. the top margin
     void SetKopfHoehe(double cm) { kopfHoehe_ = cm; }
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QImage;
+class QPainter;
+class QPrinter;
+
+namespace trv {
+
+class Seitenmasse;
+
+// What the page head shows: the project description, the current position and, for a result
+// sheet, the reasons why the selected connector cannot be used.
+struct Kopfdaten {
+    std::string Bauvorhaben;
+    std::vector<std::string> Firma;
+    std::string Bearbeiter;
+    std::string Datum; // as entered in the project description
+    std::string Heute; // today's date in the short date format
+    std::string Position;
+    std::vector<std::string> Gruende; // texts of the selected connector's error codes
+};
+
+// Draws the frame of one page (logo, titles, date and company block, reasons, contact block)
+// and returns the height of the head in cm (never below 1.0); it is also stored in the metrics.
+// Throws std::range_error when a page coordinate does not fit the device.
+double Seitenrahmen(QPainter& canvas, Seitenmasse& masse, const std::string& titel,
+                    const Kopfdaten& kopf);
+
+// Before the next line of a printed schedule at y (px): when it would come too close to the
+// bottom, a new printer page with its frame is started and y moves below its head.
+void PlatzPruefenDrucker(QPainter& canvas, QPrinter& drucker, Seitenmasse& masse,
+                         const std::string& titel, const Kopfdaten& kopf, int& y);
+
+// The same for an on-screen schedule: the image grows by 250 px instead of breaking the page.
+// The painter is ended and begun again on the grown image (font and pen are kept).
+void PlatzPruefenBild(QPainter& canvas, QImage& bild, Seitenmasse& masse, int y);
+
+} // namespace trv

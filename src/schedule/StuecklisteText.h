@@ -1,0 +1,31 @@
+#pragma once
+
+#include "schedule/Stuecklistenregeln.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace trv {
+
+// What the text export of the connector schedule needs.
+struct StuecklistenTextDaten {
+    std::vector<std::string> Firma; // company lines of the project description
+    std::string Bauvorhaben;
+    std::string Heute; // today's date in the short date format
+    std::vector<std::string> Bemerkung;
+    std::vector<StuecklistenEintrag> Eintraege; // all entries; only active ones are written
+};
+
+// The lines of the fixed-column text export (without line ends). Texts are UTF-8 and columns
+// are counted in characters, so the columns line up in any UTF-8 viewer.
+std::vector<std::string> StuecklisteTextZeilen(const StuecklistenTextDaten& daten);
+
+// Writes the text export: UTF-8 without byte order mark, every line ended by CR LF. A line
+// break inside a text becomes a blank, so the file's line structure is always that of the
+// export. The file is written to a temporary file beside it and then renamed, so a failure
+// never leaves a half-written export. False (and the program's message in fehler) on failure.
+bool StuecklisteTextExport(const std::filesystem::path& datei, const StuecklistenTextDaten& daten,
+                           std::string& fehler);
+
+} // namespace trv

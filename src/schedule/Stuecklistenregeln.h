@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace trv {
+
+// One schedule entry: ten strings, see the index constants.
+using StuecklistenEintrag = std::vector<std::string>;
+
+namespace stk {
+inline constexpr std::size_t Position = 0;    // position label
+inline constexpr std::size_t AnzahlPos = 1;   // number of identical positions
+inline constexpr std::size_t AnzahlDorne = 2; // connectors per position
+inline constexpr std::size_t Bezeichnung = 3; // connector designation
+inline constexpr std::size_t Summe = 4;       // total connectors = index 1 * index 2
+inline constexpr std::size_t Status = 5;      // "Active" / "Not active" (current language)
+inline constexpr std::size_t PositionsNr = 6; // position number the entry was added under
+inline constexpr std::size_t Zusatz = 7;      // designation of an additional item, or empty
+inline constexpr std::size_t FRd = 8;         // kN, one decimal, regional separator
+inline constexpr std::size_t DorneBeiAufnahme = 9;
+inline constexpr std::size_t Felder = 10;
+} // namespace stk
+
+// Field i of an entry; "" when the entry is shorter (an entry from a hand-edited file).
+const std::string& Feld(const StuecklistenEintrag& eintrag, std::size_t index);
+
+// A new entry for a position: label, connectors per position, connector designation, the
+// position number (1-based) and the selected type's design resistance FRd (kN).
+StuecklistenEintrag NeuerEintrag(const std::string& position, int anzahlDorne,
+                                 const std::string& bezeichnung, int positionsNummer, double frd,
+                                 char dezimaltrenner);
+
+// The question "overwrite the existing entry?" put to the user; true means Yes.
+using UeberschreibenFrage = std::function<bool(const std::string& frage)>;
+
+// Which existing entry a new entry for position number k replaces: every entry recorded under
+// k (blanks around k ignored) is offered in order until the user answers Yes; nullopt means
+// the new entry is appended.
+std::optional<std::size_t> ZuErsetzenderEintrag(const std::vector<StuecklistenEintrag>& eintraege,
+                                                const std::string& k,
+                                                const UeberschreibenFrage& frage);
+
+// Sets the number of identical positions n and the total n * connectors per position.
+void AnzahlPositionenSetzen(StuecklistenEintrag& eintrag, int n);
+
+// True when the entry's status is the current language's "Active" text; an entry saved under
+// another language (or without a status) is not active.
+bool IstAktiv(const StuecklistenEintrag& eintrag);
+
+// The active entries in schedule order (they are numbered 1, 2, ... in every output).
+std::vector<const StuecklistenEintrag*>
+AktiveEintraege(const std::vector<StuecklistenEintrag>& eintraege);
+
+} // namespace trv

@@ -1,0 +1,97 @@
+#include "schedule/Stuecklistenregeln.h"
+
+#include <gtest/gtest.h>
+
+namespace trv {
+namespace {
+
+std::vector<StuecklistenEintrag> Liste(std::initializer_list<int> nummern) {
+    std::vector<StuecklistenEintrag> l;
+    for (int n : nummern) {
+        l.push_back(NeuerEintrag("Pos " + std::to_string(n), 3, "TRV 22", n, 10, '.'));
+    }
+    return l;
+}
+
+TEST(Stuecklistenregeln, NeuerEintragHatZehnFelder) {
+    const auto e = NeuerEintrag("Wall A", 12, "ZEDE 30", 4, 56.25, ',');
+    ASSERT_EQ(e.size(), 10u);
+    EXPECT_EQ(e[0], "Wall A");
+    EXPECT_EQ(e[1], "1");
+    EXPECT_EQ(e[2], "12");
+    EXPECT_EQ(e[3], "ZEDE 30");
+    EXPECT_EQ(e[4], "12");
+    EXPECT_EQ(e[5], "Active");
+    EXPECT_EQ(e[6], "4");
+    EXPECT_EQ(e[7], "");
+    EXPECT_EQ(e[8], "56,2"); // one decimal, halves to even, regional separator
+    EXPECT_EQ(e[9], "12");
+}
+
+TEST(Stuecklistenregeln, JaErsetztDenEintragDerPosition) {
+    int fragen = 0;
+    const auto index = ZuErsetzenderEintrag(Liste({1, 2, 3}), " 2 ", [&](const std::string& f) {
+        ++fragen;
+        EXPECT_NE(f.find("Should this be overwritten?"), std::string::npos);
+        return true;
+    });
+    ASSERT_TRUE(index.has_value());
+    EXPECT_EQ(*index, 1u);
+    EXPECT_EQ(fragen, 1);
+}
+
+TEST(Stuecklistenregeln, NeinHaengtAn) {
+    const auto index =
+        ZuErsetzenderEintrag(Liste({1, 2}), "2", [](const std::string&) { return false; });
+    EXPECT_FALSE(index.has_value());
+}
+
+TEST(Stuecklistenregeln, NeinBeimErstenJaBeimZweitenErsetztDenZweiten) {
+    int fragen = 0;
+    const auto index = ZuErsetzenderEintrag(Liste({2, 1, 2}), "2",
+                                            [&](const std::string&) { return ++fragen == 2; });
+    ASSERT_TRUE(index.has_value());
+    EXPECT_EQ(*index, 2u);
+    EXPECT_EQ(fragen, 2);
+}
+
+TEST(Stuecklistenregeln, UnbekanntePositionFragtNicht) {
+    bool gefragt = false;
+    EXPECT_FALSE(ZuErsetzenderEintrag(Liste({1, 3}), "2", [&](const std::string&) {
+                     gefragt = true;
+                     return true;
+                 }).has_value());
+    EXPECT_FALSE(gefragt);
+    // Labels are not compared, only the recorded numbers.
+    auto l = Liste({1});
+    l[0][stk::Position] = "2";
+    EXPECT_FALSE(ZuErsetzenderEintrag(l, "2", [](const std::string&) { return true; }));
+}
+
+TEST(Stuecklistenregeln, KurzerEintragAusDateiIstSicher) {
+    std::vector<StuecklistenEintrag> l{{"Pos"}};
+    EXPECT_FALSE(ZuErsetzenderEintrag(l, "", [](const std::string&) { return true; }).has_value());
+    EXPECT_FALSE(IstAktiv(l[0]));
+    AnzahlPositionenSetzen(l[0], 3);
+    EXPECT_EQ(l[0].size(), 10u);
+    EXPECT_EQ(l[0][4], "0");
+}
+
+TEST(Stuecklistenregeln, AnzahlPositionenSetztSumme) {
+    auto e = NeuerEintrag("P", 12, "TRV 22", 1, 10, '.');
+    AnzahlPositionenSetzen(e, 3);
+    EXPECT_EQ(e[1], "3");
+    EXPECT_EQ(e[4], "36");
+}
+
+TEST(Stuecklistenregeln, StatusEinerAnderenSpracheIstNichtAktiv) {
+    auto l = Liste({1, 2, 3});
+    l[1][stk::Status] = "Aktiv";
+    const auto aktiv = AktiveEintraege(l);
+    ASSERT_EQ(aktiv.size(), 2u);
+    EXPECT_EQ(aktiv[0], &l[0]);
+    EXPECT_EQ(aktiv[1], &l[2]);
+}
+
+} // namespace
+} // namespace trv
