@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace trv::test {
+
+// Page count and page size of a PDF as poppler's pdfinfo reports them; fails the test when
+// pdfinfo is missing (the check must not pass silently).
+struct PdfInfo {
+    int Seiten = 0;
+    QString Seitengroesse; // "Page size:" line, e.g. "595.276 x 841.89 pts (A4)"
+};
+PdfInfo PdfInfoLesen(const QString& pdf);
+
+// The text of a PDF (pdftotext -layout), or of one page when seite > 0.
+QString PdfTextLesen(const QString& pdf, int seite = 0);
+
+} // namespace trv::test
