@@ -21,6 +21,14 @@ enum Nummer : int {
     StuecklistenSpalten = 65117,
     BewehrungsBasis = 65118,
     MaxAbstandOptionen = 65119,
+    // Plausibility checks of the inputs (one text serves two rules)
+    PlausiDickeMin = 65070,
+    PlausiNutzhoehe = 65071,
+    PlausiNutzhoeheKlein = 65072,
+    PlausiDeckungOben = 65073,
+    PlausiDeckungUnten = 65074,
+    PlausiDeckungSumme = 65075,
+    PlausiWandDicke = 65076,
     // Result sheet (Ergebnisblatt)
     BlattVerstaerkungOptimal = 65104, // "Calculation with reinforcement according optimal ..."
     BlattVerstaerkungMaximal = 65105, // "... according max. load capacity of dowel"
