@@ -3,6 +3,7 @@
 #include "model/Zahlen.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 
@@ -72,6 +73,15 @@ int TextOben(QPainter& canvas, int x, int y, const QString& text) {
 void TextRechts(QPainter& canvas, int x, int y, const QString& text) {
     const QFontMetrics fm(canvas.font(), canvas.device());
     canvas.drawText(QPoint(x - fm.horizontalAdvance(text), y + fm.ascent()), text);
+}
+
+QImage SeitenBild(const Seitenmasse& masse, int bildschirmDpi) {
+    QImage bild(masse.BildGroesse(bildschirmDpi), QImage::Format_RGB32);
+    const int proMeter = static_cast<int>(std::lround(bildschirmDpi / 0.0254));
+    bild.setDotsPerMeterX(proMeter);
+    bild.setDotsPerMeterY(proMeter);
+    bild.fill(Qt::white);
+    return bild;
 }
 
 void Seitenmasse::SeiteEinrichten(const Druckergeometrie& g) {

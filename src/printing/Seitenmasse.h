@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QSize>
 
+class QImage;
 class QString;
 
 class QPainter;
@@ -37,6 +38,12 @@ QFont DruckSchrift(int punkte, bool fett = false, bool kursiv = false, bool unte
 int TextOben(QPainter& canvas, int x, int y, const QString& text);
 // Writes text with its right end at x and its top at y.
 void TextRechts(QPainter& canvas, int x, int y, const QString& text);
+
+class Seitenmasse;
+
+// A white image of one page at screen resolution (the page size of the metrics), with that
+// resolution recorded so fonts in points get their screen size.
+QImage SeitenBild(const Seitenmasse& masse, int bildschirmDpi);
 
 // Page metrics of one drawing run: paper and margins in cm, the target's resolution, the line
 // heights measured on the target canvas and the height of the page head. Owned by whoever

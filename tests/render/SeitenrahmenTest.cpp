@@ -20,10 +20,7 @@ class Seitenrahmen96 : public ::testing::Test {
 protected:
     void SetUp() override {
         masse_.SeiteEinrichten(StandardGeometrie());
-        bild_ = QImage(masse_.BildGroesse(96), QImage::Format_RGB32);
-        bild_.setDotsPerMeterX(3780);
-        bild_.setDotsPerMeterY(3780);
-        bild_.fill(Qt::white);
+        bild_ = SeitenBild(masse_, 96);
         painter_.begin(&bild_);
         masse_.FuerBildschirm(painter_, 96);
         kopf_.Bauvorhaben = "Bridge";

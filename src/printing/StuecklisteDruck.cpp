@@ -1,0 +1,146 @@
+#include "printing/StuecklisteDruck.h"
+
+#include "files/Ressourcen.h"
+#include "printing/Seitenmasse.h"
+#include "printing/Seitenrahmen.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace trv {
+
+namespace {
+
+QString Text(int nr) {
+    return QString::fromStdString(Ressource(nr));
+}
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+void Punktlinie(QPainter& canvas, int x1, int x2, int y) {
+    canvas.setPen(QPen(Qt::black, 0, Qt::DotLine));
+    canvas.drawLine(x1, y, x2, y);
+}
+
+} // namespace
+
+void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
+                         const Kopfdaten& kopf, const StuecklistenDruckdaten& daten,
+                         const StuecklistenZiel& ziel) {
+    const double rand = m.DruckRandLinks();
+    const int xL = m.CmNachPixelX(rand);
+    const int xN = m.CmNachPixelX(rand + 1.0);
+    const int xS = m.CmNachPixelX(rand + 2.75);
+    const int xT = m.CmNachPixelX(rand + 3.5);
+    const int xR = m.CmNachPixelX(m.SeitenBreite() - m.DruckRandRechts());
+    const int Z = m.Zeile10();
+    const int anderthalb = static_cast<int>(std::nearbyint(1.5 * Z));
+    const int viertel = m.CmNachPixelY(0.25);
+    const QFont schrift = DruckSchrift(9);
+
+    canvas.save();
+    canvas.setFont(schrift);
+    canvas.setPen(QPen(Qt::black, 0));
+    int y = m.CmNachPixelY(m.DruckRandOben() + m.KopfHoehe());
+    for (const std::string& zeile : daten.Bemerkung) {
+        y += Z;
+        TextOben(canvas, xL, y, Q(zeile));
+    }
+    y += Z + viertel;
+    Punktlinie(canvas, xL, xR, y);
+    y += viertel;
+    canvas.setPen(QPen(Qt::black, 0));
+    TextOben(canvas, xL, y, Text(res::DruckMatPos));
+    TextOben(canvas, xL + m.CmNachPixelX(1.75), y, Text(res::DruckStueckzahl));
+    TextOben(canvas, xL + m.CmNachPixelX(3.5), y, Text(res::DruckBezeichnung));
+    y += Z + viertel;
+    Punktlinie(canvas, xL, xR, y);
+
+    const QString doppelpunkt = QStringLiteral(": ");
+    int j = 0;
+    for (const StuecklistenEintrag* e : AktiveEintraege(daten.Eintraege)) {
+        if (ziel.Drucker != nullptr) {
+            PlatzPruefenDrucker(canvas, *ziel.Drucker, m, titel, kopf, y);
+        } else if (ziel.Bild != nullptr) {
+            PlatzPruefenBild(canvas, *ziel.Bild, m, y);
+        }
+        // The frame of a new page leaves its own font behind; every entry starts afresh.
+        canvas.setFont(schrift);
+        canvas.setPen(QPen(Qt::black, 0));
+        y += viertel;
+        TextRechts(canvas, xN, y, QString::number(++j));
+        TextOben(canvas, xT, y, Text(res::DruckLieferung1));
+        y += Z;
+        TextOben(canvas, xT, y, Text(res::DruckLieferung2));
+        y += anderthalb;
+        TextOben(canvas, xT, y,
+                 Text(res::DruckWiderstand) + doppelpunkt + Q(Feld(*e, stk::FRd)) + " kN");
+        y += Z;
+        TextOben(canvas, xT, y,
+                 Text(res::DruckMaterial) + doppelpunkt + Text(res::DruckMaterialText));
+        y += anderthalb;
+        TextOben(canvas, xT, y, Text(res::DruckPositionen) + Q(Feld(*e, stk::Position)));
+        y += anderthalb;
+        TextOben(canvas, xT, y, Text(res::DruckEinzeldorn));
+        y += Z;
+        TextRechts(canvas, xS, y, Q(Feld(*e, stk::Summe)));
+        TextOben(canvas, xT, y, Text(res::DruckTyp) + Q(Feld(*e, stk::Bezeichnung)));
+        if (!Feld(*e, stk::Zusatz).empty()) {
+            y += anderthalb;
+            TextOben(canvas, xT, y, Text(res::DruckBrandschutz));
+            y += Z;
+            TextRechts(canvas, xS, y, Q(Feld(*e, stk::Summe)));
+            TextOben(canvas, xT, y, Text(res::DruckTyp) + Q(Feld(*e, stk::Zusatz)));
+        }
+        y += Z + viertel;
+        Punktlinie(canvas, xL, xR, y);
+    }
+    canvas.restore();
+}
+
+QImage StuecklisteVorschau(Seitenmasse& m, const Druckergeometrie& seite, int bildschirmDpi,
+                           const Kopfdaten& kopf, const StuecklistenDruckdaten& daten) {
+    m.SeiteEinrichten(seite);
+    QImage bild = SeitenBild(m, bildschirmDpi);
+    QPainter canvas(&bild);
+    m.FuerBildschirm(canvas, bildschirmDpi);
+    const std::string titel = Ressource(res::StuecklisteTitel);
+    Seitenrahmen(canvas, m, titel, kopf);
+    StuecklisteZeichnen(canvas, m, titel, kopf, daten, StuecklistenZiel{nullptr, &bild});
+    canvas.end();
+    return bild;
+}
+
+bool StuecklisteDrucken(QPrinter& drucker, Seitenmasse& m, const Kopfdaten& kopf,
+                        const StuecklistenDruckdaten& daten, std::string& fehler) {
+    QPainter canvas;
+    if (!canvas.begin(&drucker)) {
+        fehler = "the printer could not be started";
+        return false;
+    }
+    bool ok = true;
+    try {
+        const Druckergeometrie g = GeometrieAusDrucker(drucker);
+        m.FuerDrucker(canvas, g);
+        m.SeiteEinrichten(g);
+        const std::string titel = Ressource(res::StuecklisteTitel);
+        Seitenrahmen(canvas, m, titel, kopf);
+        StuecklisteZeichnen(canvas, m, titel, kopf, daten, StuecklistenZiel{&drucker, nullptr});
+    } catch (const std::range_error& e) {
+        fehler = e.what();
+        ok = false;
+    }
+    ok = canvas.end() && ok;
+    m.SetStiftFaktor(1);
+    if (!ok && fehler.empty()) {
+        fehler = "the printer could not finish the document";
+    }
+    return ok;
+}
+
+} // namespace trv
