@@ -3,10 +3,10 @@
 namespace trv::cli {
 
 // Each subcommand lives in its own file and provides its entry through one of these.
-// (none yet)
+Unterbefehl KatalogBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {};
+    return {KatalogBefehl()};
 }
 
 } // namespace trv::cli
