@@ -1,6 +1,7 @@
 #include "model/Belastung.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace trv {
 
@@ -61,6 +62,25 @@ TKBelastung::TKBelastung() {
     PunktHinzufuegen(0, linienLastLinks_.Fd());
     PunktHinzufuegen(lastLaenge_, linienLastRechts_.Fd());
     LinienLastBestimmen();
+}
+
+TKBelastung::TKBelastung(const TKBelastung& andere)
+    : belastungsfall_(andere.belastungsfall_), gammaf_(andere.gammaf_),
+      linienLast_(andere.linienLast_), lastLaenge_(andere.lastLaenge_),
+      linienLastLinks_(andere.linienLastLinks_), linienLastRechts_(andere.linienLastRechts_),
+      punktlast_(andere.punktlast_) {
+    beliebigeLast_.reserve(andere.beliebigeLast_.size());
+    for (const TKPunkt& p : andere.beliebigeLast_) {
+        PunktHinzufuegen(p.x, p.y);
+    }
+}
+
+TKBelastung& TKBelastung::operator=(const TKBelastung& andere) {
+    if (this != &andere) {
+        TKBelastung kopie(andere);
+        *this = std::move(kopie);
+    }
+    return *this;
 }
 
 TKPunkt TKBelastung::GetPunkt(int i) const {

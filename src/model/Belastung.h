@@ -55,6 +55,12 @@ public:
     // Load case 1, the three loads with their defaults, load length 2000 mm and the profile
     // (0, start design value), (2000, end design value).
     TKBelastung();
+    // A copy rebuilds the profile point by point with PunktHinzufuegen, so it is sorted and
+    // its resultant recomputed even if the source was edited out of order in place.
+    TKBelastung(const TKBelastung& andere);
+    TKBelastung& operator=(const TKBelastung& andere);
+    TKBelastung(TKBelastung&&) = default;
+    TKBelastung& operator=(TKBelastung&&) = default;
 
     // 0 point load, 1 constant line load, 2 linearly varying line load, 3 arbitrary profile.
     std::uint8_t Belastungsfall() const { return belastungsfall_; }

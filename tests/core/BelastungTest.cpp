@@ -137,5 +137,19 @@ TEST(BelastungTest, KopieIstTief) {
     EXPECT_EQ(quelle.LinienLastLinks().Fd(), 0);
 }
 
+TEST(BelastungTest, KopieSortiertInPlatzVerschobenePunkte) {
+    TKBelastung quelle;
+    ASSERT_TRUE(quelle.SetPunkt(1, {-10, 4}));
+    TKBelastung kopie(quelle);
+    EXPECT_EQ(kopie.beliebigeLast(), (Profil{{-10, 4}, {0, 0}}));
+    EXPECT_DOUBLE_EQ(kopie.beliebigeLastSumme(), 0.02);
+    TKBelastung ziel;
+    ziel.PunktHinzufuegen(500, 1);
+    ziel = quelle;
+    EXPECT_EQ(ziel.beliebigeLast(), kopie.beliebigeLast());
+    ziel = ziel;
+    EXPECT_EQ(ziel.AnzPunkte(), 2);
+}
+
 } // namespace
 } // namespace trv
