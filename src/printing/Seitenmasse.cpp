@@ -64,12 +64,6 @@ QFont DruckSchrift(int punkte, bool fett, bool kursiv, bool unterstrichen) {
     return schrift;
 }
 
-int TextOben(QPainter& canvas, int x, int y, const QString& text) {
-    const QFontMetrics fm(canvas.font(), canvas.device());
-    canvas.drawText(QPoint(x, y + fm.ascent()), text);
-    return x + fm.horizontalAdvance(text);
-}
-
 void TextRechts(QPainter& canvas, int x, int y, const QString& text) {
     const QFontMetrics fm(canvas.font(), canvas.device());
     canvas.drawText(QPoint(x - fm.horizontalAdvance(text), y + fm.ascent()), text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sketches/Texte.h"
+
 #include <QFont>
 #include <QSize>
 
@@ -33,9 +35,7 @@ Druckergeometrie StandardGeometrie();
 // "Arial" (Liberation Sans here) at the given size in points.
 QFont DruckSchrift(int punkte, bool fett = false, bool kursiv = false, bool unterstrichen = false);
 
-// Writes text with its top left corner at (x, y), as every page text is placed; returns the x
-// of its right end (where the next chained text goes).
-int TextOben(QPainter& canvas, int x, int y, const QString& text);
+// TextOben (text by its top left corner) lives with the other text writers in sketches/Texte.h.
 // Writes text with its right end at x and its top at y.
 void TextRechts(QPainter& canvas, int x, int y, const QString& text);
 
