@@ -8,13 +8,13 @@
 
 namespace trv {
 
-long double Flaeche(const TKProfilPunkt& a, const TKProfilPunkt& b) {
+long double Flaeche(const TKPunkt& a, const TKPunkt& b) {
     const long double ay = a.y;
     const long double by = b.y;
     return std::fabs((by + ay) * (static_cast<long double>(b.x) - a.x) / 2 / 1000);
 }
 
-TKZielpunkt Zielpunkt(const TKProfilPunkt& a, const TKProfilPunkt& b, long double t) {
+TKZielpunkt Zielpunkt(const TKPunkt& a, const TKPunkt& b, long double t) {
     const long double ax = a.x;
     const long double ay = a.y;
     const long double bx = b.x;
@@ -57,8 +57,7 @@ TKZielpunkt Zielpunkt(const TKProfilPunkt& a, const TKProfilPunkt& b, long doubl
     return e;
 }
 
-long double Schwerpunkt(const TKProfilPunkt& a, const TKProfilPunkt& b, long double w,
-                        long double c) {
+long double Schwerpunkt(const TKPunkt& a, const TKPunkt& b, long double w, long double c) {
     const long double ax = a.x;
     const long double ay = a.y;
     const long double by = b.y;
@@ -106,13 +105,12 @@ void TKTmpDornAufteilung::ListeAnfuegen(int k, double wert) {
     }
 }
 
-std::size_t TKTmpDornAufteilung::ProfilSpiegeln(const std::vector<TKProfilPunkt>& profil,
-                                                double l) {
+std::size_t TKTmpDornAufteilung::ProfilSpiegeln(const std::vector<TKPunkt>& profil, double l) {
     FProfilGespiegelt.clear();
     FProfilGespiegelt.reserve(profil.size());
     std::size_t ausserhalb = 0;
     for (auto it = profil.rbegin(); it != profil.rend(); ++it) {
-        const TKProfilPunkt p{static_cast<double>(static_cast<long double>(l) - it->x), it->y};
+        const TKPunkt p{static_cast<double>(static_cast<long double>(l) - it->x), it->y};
         if (p.x < 0) {
             ++ausserhalb;
         }
@@ -163,8 +161,8 @@ std::vector<double> TKTmpDornAufteilung::Zusammenfuehren(double l) const {
     return abstand;
 }
 
-TKDurchlauf DurchlaufBerechnen(const std::vector<TKProfilPunkt>& profil, long double fc,
-                               bool unbegrenzt, long double smax, std::size_t maxDorne) {
+TKDurchlauf DurchlaufBerechnen(const std::vector<TKPunkt>& profil, long double fc, bool unbegrenzt,
+                               long double smax, std::size_t maxDorne) {
     TKDurchlauf ergebnis;
     auto abstandOk = [&](long double d) { return unbegrenzt || std::fabs(d) < smax; };
     auto anfuegen = [&](long double d) {
@@ -178,8 +176,8 @@ TKDurchlauf DurchlaufBerechnen(const std::vector<TKProfilPunkt>& profil, long do
     long double vorige = 0;
     std::size_t anzahl = 0;
     for (std::size_t k = 1; k < profil.size(); ++k) {
-        TKProfilPunkt a = profil[k - 1];
-        const TKProfilPunkt& b = profil[k];
+        TKPunkt a = profil[k - 1];
+        const TKPunkt& b = profil[k];
         TKZielpunkt e = Zielpunkt(a, b, fc - gesammelt);
         while (e.x <= b.x) {
             if (anzahl >= maxDorne) {
@@ -187,7 +185,7 @@ TKDurchlauf DurchlaufBerechnen(const std::vector<TKProfilPunkt>& profil, long do
                 ergebnis.Ok = false;
                 return ergebnis;
             }
-            const TKProfilPunkt ende{static_cast<double>(e.x), static_cast<double>(e.y)};
+            const TKPunkt ende{static_cast<double>(e.x), static_cast<double>(e.y)};
             const long double lage = Schwerpunkt(a, ende, gesammelt, schwerpunkt);
             anfuegen(lage - vorige);
             ++anzahl;

@@ -1,18 +1,14 @@
 #pragma once
 
+#include "model/Belastung.h"
+
 #include <cstddef>
 #include <vector>
 
 namespace trv {
 
-// A point of a load profile or of the working lists of the distribution.
-struct TKProfilPunkt {
-    double x = 0; // mm from the left end of the joint
-    double y = 0; // kN/m
-};
-
 // Load of the profile segment A-B, always counted positive (kN).
-long double Flaeche(const TKProfilPunkt& a, const TKProfilPunkt& b);
+long double Flaeche(const TKPunkt& a, const TKPunkt& b);
 
 // The point on segment A-B at which the load collected from A reaches t (kN). When the whole
 // segment carries less than t, the result lies beyond B (x = B.x + 1).
@@ -20,11 +16,10 @@ struct TKZielpunkt {
     long double x = 0; // mm
     long double y = 0; // kN/m
 };
-TKZielpunkt Zielpunkt(const TKProfilPunkt& a, const TKProfilPunkt& b, long double t);
+TKZielpunkt Zielpunkt(const TKPunkt& a, const TKPunkt& b, long double t);
 
 // Centroid (mm) of the load of segment A-B together with a load w (kN) sitting at c (mm).
-long double Schwerpunkt(const TKProfilPunkt& a, const TKProfilPunkt& b, long double w,
-                        long double c);
+long double Schwerpunkt(const TKPunkt& a, const TKPunkt& b, long double w, long double c);
 
 // Working lists of one row distribution: the distances found from the left end, those found
 // from the right end, and the profile as seen from the right end.
@@ -43,8 +38,8 @@ public:
 
     // Mirrors the profile at the joint length l (mm). Returns the number of mirrored points that
     // came out at a negative position, i.e. points that lay beyond the joint.
-    std::size_t ProfilSpiegeln(const std::vector<TKProfilPunkt>& profil, double l);
-    const std::vector<TKProfilPunkt>& ProfilGespiegelt() const { return FProfilGespiegelt; }
+    std::size_t ProfilSpiegeln(const std::vector<TKPunkt>& profil, double l);
+    const std::vector<TKPunkt>& ProfilGespiegelt() const { return FProfilGespiegelt; }
 
     // Combines the two passes into the distances of the row along a joint of length l (mm):
     // left edge distance, spacings, right edge distance (one entry more than connectors).
@@ -56,7 +51,7 @@ private:
 
     std::vector<double> FAbstaendeVorwaerts;
     std::vector<double> FAbstaendeRueckwaerts;
-    std::vector<TKProfilPunkt> FProfilGespiegelt;
+    std::vector<TKPunkt> FProfilGespiegelt;
 };
 
 // Outcome of one pass over a profile.
@@ -69,18 +64,18 @@ struct TKDurchlauf {
 // One pass: places connectors at the centroids of consecutive shares fc (kN) of the profile.
 // With unbegrenzt nothing is checked ("Unlimited"); otherwise every distance except the end
 // distance must be strictly below smax (mm). At most maxDorne connectors are placed.
-TKDurchlauf DurchlaufBerechnen(const std::vector<TKProfilPunkt>& profil, long double fc,
-                               bool unbegrenzt, long double smax, std::size_t maxDorne);
+TKDurchlauf DurchlaufBerechnen(const std::vector<TKPunkt>& profil, long double fc, bool unbegrenzt,
+                               long double smax, std::size_t maxDorne);
 
 // Input of a row distribution.
 struct TKVerteilungEingabe {
-    std::vector<TKProfilPunkt> Profil; // sorted by x
-    double Summe = 0;                  // resultant of the profile (kN)
-    double Laenge = 0;                 // effective joint length (mm)
-    double FRd = 0;                    // provisional resistance per connector (kN)
-    double PlatteDicke = 0;            // slab thickness h (mm)
-    double ZulMinAchs = 0;             // minimum connector spacing (mm), bounds the growth
-    bool Unbegrenzt = false;           // maximum spacing rule "Unlimited"
+    std::vector<TKPunkt> Profil; // sorted by x
+    double Summe = 0;            // resultant of the profile (kN)
+    double Laenge = 0;           // effective joint length (mm)
+    double FRd = 0;              // provisional resistance per connector (kN)
+    double PlatteDicke = 0;      // slab thickness h (mm)
+    double ZulMinAchs = 0;       // minimum connector spacing (mm), bounds the growth
+    bool Unbegrenzt = false;     // maximum spacing rule "Unlimited"
 };
 
 // Outcome of a row distribution.

@@ -9,7 +9,7 @@ namespace trv {
 
 namespace {
 
-using Profil = std::vector<TKProfilPunkt>;
+using Profil = std::vector<TKPunkt>;
 
 TKVerteilungEingabe Gleichlast(double q, double l, double frd, double h, bool unbegrenzt) {
     TKVerteilungEingabe e;
