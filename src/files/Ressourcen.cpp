@@ -19,6 +19,9 @@ constexpr std::array kTexte{
     Eintrag{res::LetztePositionLoeschen,
             "It is only a position in the existing project.\r\n\r\nThe last position cannot be "
             "removed!"},
+    Eintrag{res::Rechenfehler,
+            "Fatal error in calculating process! The result of the calculation is invalid!\n\rTry "
+            "the calculation with new input data and refer to the programme producer."},
     Eintrag{res::PlausiDickeMin, "The thickness of the concrete slab is less than the minimum thickness of concrete for the smallest shear connector!"},
     Eintrag{res::PlausiNutzhoehe, "The thickness of the concrete slab to be connected is less than the structural effective height!"},
     Eintrag{res::PlausiNutzhoeheKlein, "Structural effective height is < 10mm. Please check!"},

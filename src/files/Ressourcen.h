@@ -10,6 +10,7 @@ namespace res {
 enum Nummer : int {
     Unbenannt = 65001,              // "Unnamed"
     LetztePositionLoeschen = 65002, // "It is only a position ... cannot be removed!"
+    Rechenfehler = 65042,           // "Fatal error in calculating process! ..."
     AnwendungsfallLang = 65109,
     AnwendungsfallKurz = 65110,
     StatusKurz = 65111,
