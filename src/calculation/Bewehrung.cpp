@@ -79,6 +79,7 @@ int StaebeFuer(long double erforderlich, double stabflaeche) {
 }
 
 TKBewehrungX BewehrungXAnordnen(int n, const TKBewehrungsDaten& b) {
+    n = std::clamp(n, 0, MaxStaebe);
     TKBewehrungX x;
     x.Anzahl = n;
     long double breite = 0;
@@ -99,6 +100,7 @@ TKBewehrungX BewehrungXAuslegen(long double asxErf, const TKBewehrungsDaten& b) 
 }
 
 TKBewehrungY BewehrungYAnordnen(int n, const TKBewehrungsDaten& b, bool abschneiden) {
+    n = std::clamp(n, 0, MaxStaebe);
     TKBewehrungY y;
     y.Anzahl = n;
     const long double w0 = b.BewehrungCalc == 1

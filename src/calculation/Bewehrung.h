@@ -57,7 +57,7 @@ struct TKBewehrungX {
     double Breite = 0;             // BreiteBewX, mm
     double bx = 0;                 // mm
 };
-// Layout of n x bars (n taken as it is).
+// Layout of n x bars (n taken as it is, within 0..MaxStaebe).
 TKBewehrungX BewehrungXAnordnen(int n, const TKBewehrungsDaten& b);
 // Number from the required area, then the layout.
 TKBewehrungX BewehrungXAuslegen(long double asxErf, const TKBewehrungsDaten& b);
@@ -67,8 +67,8 @@ struct TKBewehrungY {
     std::vector<double> Abstaende; // outer spacings on one side, inside outwards, mm
     double Breite = 0;             // BreiteBewY, mm
 };
-// Layout of n y bars (n taken as it is; an odd n stays odd). With abschneiden the width is
-// truncated to 0.01 mm.
+// Layout of n y bars (n taken as it is within 0..MaxStaebe; an odd n stays odd). With abschneiden
+// the width is truncated to 0.01 mm.
 TKBewehrungY BewehrungYAnordnen(int n, const TKBewehrungsDaten& b, bool abschneiden);
 // Number from the required area (raised to an even number), then the layout.
 TKBewehrungY BewehrungYAuslegen(long double asyErf, const TKBewehrungsDaten& b);

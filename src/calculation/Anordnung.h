@@ -1,0 +1,27 @@
+#pragma once
+
+#include "calculation/Lastverteilung.h"
+
+#include <cstddef>
+
+namespace trv {
+
+class TKAnwendung;
+
+// What the arrangement of one type found besides the values it wrote into the result.
+struct TKAnordnung {
+    TKVerteilung::Scheitern Grund = TKVerteilung::Scheitern::Keins;
+    std::size_t PunkteAusserhalb = 0; // profile points beyond the joint
+};
+
+// The single connector of type typ between the member edges, loaded with the point load:
+// edge distances, spacings, connector load, required areas and the width for the vertical
+// bars. The result's resistance must already hold the provisional FRd.
+TKAnordnung EinzeldornAnordnen(TKAnwendung& anwendung, int typ);
+
+// The row of type typ along the joint: number of connectors, spacings, edge distances,
+// smallest spacing, load per connector, required areas and the width for the vertical bars.
+// The result's FSdIst must hold the provisional FRd. The position's loading is not changed.
+TKAnordnung ReiheVerteilen(TKAnwendung& anwendung, int typ);
+
+} // namespace trv
