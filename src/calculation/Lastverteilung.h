@@ -98,7 +98,7 @@ struct TKVerteilung {
 
 // Largest number of connectors of one row: far beyond any real joint, it only protects memory
 // and time against absurd loads.
-inline constexpr unsigned MaxDorneJeReihe = 10000;
+inline constexpr unsigned MaxDorneJeReihe = 2000;
 
 // Number of connectors and their distances for a row: each connector takes an equal share of
 // the load at the centroid of its share; the number grows until no spacing exceeds 5 * h
