@@ -130,6 +130,11 @@ constexpr std::array kTexte{
     Eintrag{res::TextWiderstand, "max. design resistance FRd: "},
     Eintrag{res::TextMaterial, "Material: stainless steel 1.4462"},
     Eintrag{res::TextPositionen, "Position(s): "},
+    Eintrag{res::LastfallEinzel, "Single load"},
+    Eintrag{res::LastfallKonstant, "constant"},
+    Eintrag{res::LastfallLinear, "Increasing distributed load"},
+    Eintrag{res::LastfallBeliebig, "Arbitrary"},
+    Eintrag{res::BerichtNichtBerechnet, "not calculated"},
 };
 
 } // namespace

@@ -122,6 +122,13 @@ enum Nummer : int {
     TextWiderstand = 65443,
     TextMaterial = 65444,
     TextPositionen = 65445,
+
+    // Load cases by Belastungsfall, and the report of trv-cli.
+    LastfallEinzel = 65900,
+    LastfallKonstant = 65901,
+    LastfallLinear = 65902,
+    LastfallBeliebig = 65903,
+    BerichtNichtBerechnet = 65904,
 };
 } // namespace res
 
