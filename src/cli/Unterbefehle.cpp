@@ -4,9 +4,10 @@ namespace trv::cli {
 
 // Each subcommand lives in its own file and provides its entry through one of these.
 Unterbefehl KatalogBefehl();
+Unterbefehl BerechnenBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {KatalogBefehl()};
+    return {KatalogBefehl(), BerechnenBefehl()};
 }
 
 } // namespace trv::cli

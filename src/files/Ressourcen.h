@@ -122,6 +122,15 @@ enum Nummer : int {
     TextWiderstand = 65443,
     TextMaterial = 65444,
     TextPositionen = 65445,
+    // Project file
+    DateiDokument = 65500,        // "TRV_1.0", the document element
+    DateiCopyright = 65501,       // text of the "Copyright" element
+    DateiProgrammName = 65502,    // "Varnel - TRV / ZEDE Shear Connector"
+    DateiProgrammVersion = 65503, // "TRV - 1.0"
+    DateiUngueltig = 65504,       // "The file is not a valid Varnel - TRV File"
+    DateiAlteVersion = 65505,     // "The data file was created with an old version ..."
+    DateiSpeichernFehler = 65506, // "Error during saving the data - unable to save the project"
+    DateiOeffnenFehler = 65507,   // "Error during opening the data file - unable to read ..."
 
     // Load cases by Belastungsfall, and the report of trv-cli.
     LastfallEinzel = 65900,

@@ -1,5 +1,7 @@
 #include "model/Belastung.h"
 
+#include "files/XmlWerte.h"
+
 #include <cstddef>
 #include <utility>
 
@@ -139,6 +141,93 @@ void TKBelastung::SummeBerechnen() {
         summe += (static_cast<long double>(b.x) - a.x) * (static_cast<long double>(b.y) + a.y) / 2;
     }
     beliebigeLastSumme_ = static_cast<double>(summe / 1000);
+}
+
+} // namespace trv
+
+namespace trv {
+
+void TKLast::XMLSchreiben(xml::TKElement eltern, const std::string& name,
+                          char dezimaltrenner) const {
+    xml::TKElement e = eltern.KindAnhaengen(name);
+    xml::SchreibeFloat(e, "TGk", gk_, dezimaltrenner);
+    xml::SchreibeFloat(e, "TQk", qk_, dezimaltrenner);
+    xml::SchreibeFloat(e, "TFd", fd_, dezimaltrenner);
+    xml::SchreibeFloat(e, "TF1", f1_, dezimaltrenner);
+    xml::SchreibeFloat(e, "Tgg", gg_, dezimaltrenner);
+    xml::SchreibeFloat(e, "Tgq", gq_, dezimaltrenner);
+}
+
+bool TKLast::XMLLesen(xml::TKElement eltern, const std::string& name) {
+    xml::TKLeser l(eltern.Kind(name));
+    if (!l.HatKinder()) {
+        return false;
+    }
+    // The design value is read as stored, not recomputed; after a failure the reader hands
+    // back the current values, so those read before it are kept.
+    const double gk = l.Float("TGk", gk_);
+    const double qk = l.Float("TQk", qk_);
+    const double fd = l.Float("TFd", fd_);
+    const double f1 = l.Float("TF1", f1_);
+    const double gg = l.Float("Tgg", gg_);
+    const double gq = l.Float("Tgq", gq_);
+    SetAlleWerte(gk, qk, f1, fd, gg, gq);
+    return l.Ok();
+}
+
+namespace {
+
+std::string PunktName(std::size_t j, const char* achse) {
+    return "TbeliebigeLast_" + std::to_string(j) + "_" + achse;
+}
+
+} // namespace
+
+void TKBelastung::XMLSchreiben(xml::TKElement eltern, const std::string& name,
+                               char dezimaltrenner) const {
+    xml::TKElement e = eltern.KindAnhaengen(name);
+    xml::SchreibeInt(e, "TBelastungsfall", belastungsfall_);
+    xml::SchreibeFloat(e, "TGammaf", gammaf_, dezimaltrenner);
+    xml::SchreibeFloat(e, "TLastLaenge", lastLaenge_, dezimaltrenner);
+    xml::SchreibeInt(e, "TLinienLast", linienLast_);
+    for (std::size_t j = 0; j < beliebigeLast_.size(); ++j) {
+        xml::SchreibeFloat(e, PunktName(j, "x"), beliebigeLast_[j].x, dezimaltrenner);
+        xml::SchreibeFloat(e, PunktName(j, "y"), beliebigeLast_[j].y, dezimaltrenner);
+    }
+    linienLastLinks_.XMLSchreiben(e, "cLinienLastLinks", dezimaltrenner);
+    linienLastRechts_.XMLSchreiben(e, "cLinienLastRechts", dezimaltrenner);
+    punktlast_.XMLSchreiben(e, "cPunktlast", dezimaltrenner);
+}
+
+bool TKBelastung::XMLLesen(xml::TKElement eltern, const std::string& name) {
+    xml::TKLeser l(eltern.Kind(name));
+    if (!l.HatKinder()) {
+        return false;
+    }
+    belastungsfall_ = l.Ganz<std::uint8_t>("TBelastungsfall", belastungsfall_, 3);
+    gammaf_ = l.Float("TGammaf", gammaf_);
+    lastLaenge_ = l.Float("TLastLaenge", lastLaenge_);
+    // Four values and three loads besides the points, two elements per point.
+    const std::size_t c = l.AnzahlKinder();
+    const std::size_t punkte = c > 8 ? (c - 7) / 2 : 0;
+    if (punkte > static_cast<std::size_t>(MaxDateiPunkte)) {
+        return false;
+    }
+    PunkteLoeschen();
+    for (std::size_t j = 0; j < punkte && l.Ok(); ++j) {
+        const double x = l.Float(PunktName(j, "x"), 0);
+        const double y = l.Float(PunktName(j, "y"), 0);
+        if (l.Ok()) {
+            PunktHinzufuegen(x, y);
+        }
+    }
+    linienLast_ = l.Ganz<std::uint8_t>("TLinienLast", linienLast_, 2);
+    if (!l.Ok()) {
+        return false;
+    }
+    return linienLastLinks_.XMLLesen(l.Element(), "cLinienLastLinks") &&
+           linienLastRechts_.XMLLesen(l.Element(), "cLinienLastRechts") &&
+           punktlast_.XMLLesen(l.Element(), "cPunktlast");
 }
 
 } // namespace trv

@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+namespace trv::xml {
+class TKElement;
+}
 
 namespace trv {
 
@@ -29,6 +34,9 @@ public:
     void SetAlleWerte(double gk, double qk, double f1, double fd, double gg, double gq);
     // Stores the two factors without recomputing Fd (defaults of a new position).
     void SetFaktoren(double gg, double gq);
+
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
 private:
     void FdBerechnen();
@@ -95,6 +103,15 @@ public:
     void SetLastLaengeWert(double laenge) { lastLaenge_ = laenge; }
     // LinienLast from the design values of the two ends of the line load.
     void LinienLastBestimmen();
+
+    // At most this many profile points are read from a file: every insertion keeps the list
+    // sorted and recomputes the resultant, so a file could otherwise keep the reader busy.
+    static constexpr int MaxDateiPunkte = 10000;
+
+    // The project file element. XMLLesen is false when the element is missing or empty, a
+    // value is malformed or out of range, or a load cannot be read.
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
     const TKLast& LinienLastLinks() const { return linienLastLinks_; }
     const TKLast& LinienLastRechts() const { return linienLastRechts_; }

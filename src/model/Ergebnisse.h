@@ -5,8 +5,13 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <utility>
 #include <vector>
+
+namespace trv::xml {
+class TKElement;
+}
 
 namespace trv {
 
@@ -20,6 +25,11 @@ public:
     std::uint16_t Meldung(int i) const;
     bool Enthaelt(std::uint16_t code) const;
     const std::vector<std::uint16_t>& Codes() const { return codes_; }
+
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name) const;
+    // Empties the list and reads the codes; a missing or empty element is an empty list.
+    // False when a code is malformed or above maxCode.
+    bool XMLLesen(xml::TKElement eltern, const std::string& name, int maxCode = 65535);
 
 private:
     std::vector<std::uint16_t> codes_;
@@ -92,6 +102,12 @@ public:
     void SetStatusd(bool v) { statusd_ = v; }
     void SetAbstandMeldung(bool v) { abstandMeldung_ = v; }
 
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
+    // FRd is read as stored, not recomputed. False when the element is missing or empty, a
+    // value is malformed or out of range (a status code outside 0..9, an error code outside
+    // 0..9, a warning code outside 0..1), or a message list cannot be read.
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
+
 private:
     void FRdBestimmen();
 
@@ -147,6 +163,14 @@ public:
     // AktDorn = typ and the catalog record of typ refilled from the catalog; the calculation
     // calls it before it designs the type. A type outside 0..13 changes nothing.
     void DornVorbereiten(int typ);
+
+    // Besides the results, the file keeps the reinforcement of each type's catalog record
+    // (the calculation or the user chose it), so a reopened project draws and prints the bars
+    // it was calculated with. Reading refills every record from the catalog and then restores
+    // the stored reinforcement where the file has it. XMLLesen is true only when the geometry
+    // and all 14 connector results were read.
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
 private:
     std::uint8_t aktDorn_ = 1;

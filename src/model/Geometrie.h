@@ -1,6 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+
+namespace trv::xml {
+class TKElement;
+}
 
 namespace trv {
 
@@ -41,6 +46,12 @@ public:
     void SetRandRechts(bool v) { randRechts_ = v; }
     void SetBauteilRandLinks(double v) { bauteilRandLinks_ = v; }
     void SetBauteilRandRechts(double v) { bauteilRandRechts_ = v; }
+
+    // The project file element (floats with the given decimal separator). XMLLesen is false
+    // when the element is missing or empty, or a value is malformed or out of range; the
+    // values read before keep their new values.
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
 private:
     std::uint8_t fugenbreite_ = 2;

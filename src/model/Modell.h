@@ -2,6 +2,7 @@
 
 #include "calculation/Katalog.h"
 #include "files/IniDatei.h"
+#include "files/Projektdatei.h"
 #include "files/Regional.h"
 #include "model/Belastung.h"
 #include "model/Ergebnisse.h"
@@ -68,6 +69,12 @@ public:
     TKErgebnisse& Ergebnisse() { return ergebnisse_; }
 
     const TKIniDatei& Ini() const { return ini_; }
+
+    // The project file element "Position_"(n). XMLLesen reads the values, then geometry,
+    // scratch load, loading and results, each only if the one before was read; it is true
+    // only if all four were.
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
 private:
     TKIniDatei ini_;
@@ -158,6 +165,20 @@ public:
 
     const TKIniDatei& Ini() const { return ini_; }
     const TKRegional& Regional() const { return regional_; }
+
+    // Writes the whole project as an XML project file (floats with the regional decimal
+    // separator). The file is replaced only after a complete write: a failed save leaves the
+    // old file as it was. Sets FileName, also on failure.
+    TKDateiErgebnis Speichern(const std::string& dateiName);
+    // Reads a project file into this (freshly created) model; sets FileName. On failure the
+    // messages end with the open error, and the caller replaces the model by a new one. A
+    // file without positions is unreadable; a current position outside the list becomes the
+    // last position. DornDaten is refilled for EingabeDorn.
+    TKDateiErgebnis Oeffnen(const std::string& dateiName);
+    // Appends position index (counted from 0) of another project file as a new last position;
+    // nothing else of this project changes. After a failed read the appended position stays,
+    // with the values read so far; a file that is not a project file appends nothing.
+    TKDateiErgebnis PositionUebernehmen(const std::string& dateiName, int index);
 
 private:
     TKIniDatei ini_;

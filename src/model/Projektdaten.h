@@ -4,6 +4,10 @@
 #include <utility>
 #include <vector>
 
+namespace trv::xml {
+class TKElement;
+}
+
 namespace trv {
 
 // The project description that heads every printed page: building project, company lines,
@@ -23,6 +27,10 @@ public:
     void SetFirma(std::vector<std::string> v) { firma_ = std::move(v); }
     void SetBearbeiter(std::string v) { bearbeiter_ = std::move(v); }
     void SetDatum(std::string v) { datum_ = std::move(v); }
+
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name) const;
+    // False (and no change) when the element is missing or empty.
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
 private:
     std::string bauvorhaben_;

@@ -5,6 +5,10 @@
 #include <utility>
 #include <vector>
 
+namespace trv::xml {
+class TKElement;
+}
+
 namespace trv {
 
 // The project's connector schedule: a free remark and an ordered list of entries, each a
@@ -31,6 +35,11 @@ public:
     // Replaces the remark lines by a copy.
     void SetBemerkung(std::vector<std::string> zeilen) { bemerkung_ = std::move(zeilen); }
     const std::vector<std::string>& GetBemerkung() const { return bemerkung_; }
+
+    void XMLSchreiben(xml::TKElement eltern, const std::string& name) const;
+    // False (and no change) when the element is missing or empty, or it holds more entries
+    // than a schedule can.
+    bool XMLLesen(xml::TKElement eltern, const std::string& name);
 
 private:
     bool Gueltig(int nr) const { return nr >= 1 && nr <= static_cast<int>(eintrag_.size()); }

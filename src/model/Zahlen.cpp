@@ -65,6 +65,31 @@ std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltr
     return text;
 }
 
+std::string ZahlDateiText(double wert, char dezimaltrenner) {
+    if (!std::isfinite(wert)) {
+        return "0";
+    }
+    char puffer[64];
+    const auto ergebnis =
+        std::to_chars(puffer, puffer + sizeof puffer, wert, std::chars_format::general, 15);
+    std::string text;
+    for (const char* p = puffer; p != ergebnis.ptr; ++p) {
+        if (*p == '.') {
+            text += dezimaltrenner;
+        } else if (*p == 'e') {
+            text += 'E';
+            ++p;
+            text += *p; // the exponent's sign
+            while (p + 2 != ergebnis.ptr && *(p + 1) == '0') {
+                ++p; // leading zeros of the exponent
+            }
+        } else {
+            text += *p;
+        }
+    }
+    return text;
+}
+
 std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner) {
     dezimalen = dezimalen < 0 ? 0 : (dezimalen > 9 ? 9 : dezimalen);
     if (!std::isfinite(wert)) {

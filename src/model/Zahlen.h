@@ -18,6 +18,12 @@ double RundeAufRaster(double wert, double raster, double toleranz);
 // |value| < 1e-6 gives nullText.
 std::string ZahlAlsText(double wert, const std::string& nullText, char dezimaltrenner = '.');
 
+// A number as a file stores it: general format, up to 15 significant digits, the given decimal
+// separator, an exponent written as "E" with its sign and without leading zeros (1E-7, 1E+20).
+// Unlike ZahlAlsText no small value is cut to zero. A value that is not finite is written as
+// "0": a file must always be readable again.
+std::string ZahlDateiText(double wert, char dezimaltrenner = '.');
+
 // Fixed-point text with the given number of decimals (0..9), rounded half to even, the given
 // decimal separator, no thousands separators: 12.44 with 1 decimal gives "12.4", 249.5 with
 // 0 decimals "250", 0.5 with 2 decimals "0.50". Never "-0".
