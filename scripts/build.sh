@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: build.sh [release|asan]
+# Configures and builds one build folder: build.sh [release|asan|fuzz]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 kind=${1:-release}
@@ -8,5 +8,8 @@ case "$kind" in
            cmake --build build ;;
   asan)    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON >/dev/null
            cmake --build build-asan ;;
-  *) echo "usage: build.sh [release|asan]" >&2; exit 64 ;;
+  fuzz)    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+                 -DTRV_FUZZ=ON -DTRV_WERROR=OFF >/dev/null
+           cmake --build build-fuzz --target trv_fuzz_projektdatei ;;
+  *) echo "usage: build.sh [release|asan|fuzz]" >&2; exit 64 ;;
 esac

@@ -5,6 +5,8 @@
 #include "model/Textlisten.h"
 #include "model/Zahlen.h"
 
+#include <utility>
+
 namespace trv {
 
 namespace {
@@ -17,6 +19,17 @@ const std::string kKeinWert = "#NV";
 TKDateiErgebnis TKExplorer::ProjektLesen(const std::string& dateiName, char dezimaltrenner) {
     TKDateiErgebnis ergebnis;
     const std::optional<xml::TKDokument> dok = ProjektdokumentLaden(dateiName, ergebnis);
+    return Lesen(dok, std::move(ergebnis), dezimaltrenner);
+}
+
+TKDateiErgebnis TKExplorer::ProjektLesenAusText(std::string_view inhalt, char dezimaltrenner) {
+    TKDateiErgebnis ergebnis;
+    const std::optional<xml::TKDokument> dok = ProjektdokumentAusText(inhalt, ergebnis);
+    return Lesen(dok, std::move(ergebnis), dezimaltrenner);
+}
+
+TKDateiErgebnis TKExplorer::Lesen(const std::optional<xml::TKDokument>& dok,
+                                  TKDateiErgebnis ergebnis, char dezimaltrenner) {
     if (!dok) {
         return ergebnis;
     }

@@ -2,7 +2,9 @@
 
 #include "files/Projektdatei.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trv {
@@ -30,8 +32,13 @@ public:
     // reading without a message, with the rows so far (Ok is then false). A value that the
     // list cannot show (an application case outside 0..2) counts as unreadable.
     TKDateiErgebnis ProjektLesen(const std::string& dateiName, char dezimaltrenner = '.');
+    // The same for a document in memory.
+    TKDateiErgebnis ProjektLesenAusText(std::string_view inhalt, char dezimaltrenner = '.');
 
 private:
+    TKDateiErgebnis Lesen(const std::optional<xml::TKDokument>& dok, TKDateiErgebnis ergebnis,
+                          char dezimaltrenner);
+
     std::vector<std::vector<std::string>> zeilen_;
 };
 

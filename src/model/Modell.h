@@ -12,7 +12,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trv {
@@ -179,8 +181,16 @@ public:
     // nothing else of this project changes. After a failed read the appended position stays,
     // with the values read so far; a file that is not a project file appends nothing.
     TKDateiErgebnis PositionUebernehmen(const std::string& dateiName, int index);
+    // Oeffnen on a document in memory (FileName is left as it is).
+    TKDateiErgebnis OeffnenAusText(std::string_view inhalt);
+    // The document Speichern writes, as text, with FileName as the saved path.
+    std::string ProjektText() const;
 
 private:
+    xml::TKDokument DokumentErstellen(const std::string& dateiName) const;
+    TKDateiErgebnis DokumentLesen(const std::optional<xml::TKDokument>& dok,
+                                  TKDateiErgebnis ergebnis);
+
     TKIniDatei ini_;
     TKRegional regional_;
     std::string fileName_;

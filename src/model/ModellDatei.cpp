@@ -63,28 +63,36 @@ bool TKAnwendung::XMLLesen(xml::TKElement eltern, const std::string& name) {
            ergebnisse_.XMLLesen(l.Element(), "cErgebnisse");
 }
 
+xml::TKDokument TKModell::DokumentErstellen(const std::string& dateiName) const {
+    xml::TKDokument dok;
+    xml::TKElement p = ProjektdokumentAnlegen(dok, dateiName);
+    const char t = regional_.Dezimaltrenner;
+    xml::SchreibeBool(p, "TTempFlag", tempFlag_);
+    xml::SchreibeBool(p, "TCalcFlag", calcFlag_);
+    xml::SchreibeInt(p, "TAnzAnwendung", AnzAnwendung());
+    xml::SchreibeInt(p, "TAktAnwendung", aktAnwendung_);
+    xml::SchreibeInt(p, "TEingabeDorn", eingabeDorn_);
+    xml::SchreibeInt(p, "TEingabeFugenbreite", eingabeFugenbreite_);
+    xml::SchreibeInt(p, "TSkizzeAnzeige", skizzeAnzeige_);
+    xml::SchreibeInt(p, "TErgebnisAnzeige", ergebnisAnzeige_);
+    projektbeschreibung_.XMLSchreiben(p, "Projektbeschreibung");
+    stueckliste_.XMLSchreiben(p, "Stueckliste");
+    eingabeGeometrie_.XMLSchreiben(p, "EingabeGeometrie", t);
+    for (std::size_t n = 0; n < anwendungen_.size(); ++n) {
+        anwendungen_[n]->XMLSchreiben(p, PositionName(n + 1), t);
+    }
+    return dok;
+}
+
+std::string TKModell::ProjektText() const {
+    return DokumentErstellen(fileName_).AlsText();
+}
+
 TKDateiErgebnis TKModell::Speichern(const std::string& dateiName) {
     fileName_ = dateiName;
     TKDateiErgebnis ergebnis;
     try {
-        xml::TKDokument dok;
-        xml::TKElement p = ProjektdokumentAnlegen(dok, dateiName);
-        const char t = regional_.Dezimaltrenner;
-        xml::SchreibeBool(p, "TTempFlag", tempFlag_);
-        xml::SchreibeBool(p, "TCalcFlag", calcFlag_);
-        xml::SchreibeInt(p, "TAnzAnwendung", AnzAnwendung());
-        xml::SchreibeInt(p, "TAktAnwendung", aktAnwendung_);
-        xml::SchreibeInt(p, "TEingabeDorn", eingabeDorn_);
-        xml::SchreibeInt(p, "TEingabeFugenbreite", eingabeFugenbreite_);
-        xml::SchreibeInt(p, "TSkizzeAnzeige", skizzeAnzeige_);
-        xml::SchreibeInt(p, "TErgebnisAnzeige", ergebnisAnzeige_);
-        projektbeschreibung_.XMLSchreiben(p, "Projektbeschreibung");
-        stueckliste_.XMLSchreiben(p, "Stueckliste");
-        eingabeGeometrie_.XMLSchreiben(p, "EingabeGeometrie", t);
-        for (std::size_t n = 0; n < anwendungen_.size(); ++n) {
-            anwendungen_[n]->XMLSchreiben(p, PositionName(n + 1), t);
-        }
-        ergebnis.Ok = dok.Speichern(dateiName, ergebnis.Grund);
+        ergebnis.Ok = DokumentErstellen(dateiName).Speichern(dateiName, ergebnis.Grund);
     } catch (const std::exception& e) {
         ergebnis.Grund = e.what();
     }
@@ -97,6 +105,18 @@ TKDateiErgebnis TKModell::Speichern(const std::string& dateiName) {
 TKDateiErgebnis TKModell::Oeffnen(const std::string& dateiName) {
     fileName_ = dateiName;
     TKDateiErgebnis ergebnis;
+    const std::optional<xml::TKDokument> dok = ProjektdokumentLaden(dateiName, ergebnis);
+    return DokumentLesen(dok, std::move(ergebnis));
+}
+
+TKDateiErgebnis TKModell::OeffnenAusText(std::string_view inhalt) {
+    TKDateiErgebnis ergebnis;
+    const std::optional<xml::TKDokument> dok = ProjektdokumentAusText(inhalt, ergebnis);
+    return DokumentLesen(dok, std::move(ergebnis));
+}
+
+TKDateiErgebnis TKModell::DokumentLesen(const std::optional<xml::TKDokument>& dok,
+                                        TKDateiErgebnis ergebnis) {
     const auto fehlschlag = [&ergebnis](std::string grund) {
         if (ergebnis.Grund.empty()) {
             ergebnis.Grund = std::move(grund);
@@ -105,7 +125,6 @@ TKDateiErgebnis TKModell::Oeffnen(const std::string& dateiName) {
         ergebnis.Ok = false;
         return ergebnis;
     };
-    const std::optional<xml::TKDokument> dok = ProjektdokumentLaden(dateiName, ergebnis);
     if (!dok) {
         return fehlschlag({});
     }

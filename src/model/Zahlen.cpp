@@ -31,7 +31,10 @@ std::optional<double> CZahl(const std::string& text) {
     errno = 0;
     char* rest = nullptr;
     const double wert = strtod_l(kern.c_str(), &rest, cLocale);
-    if (rest == kern.c_str() || *rest != '\0' || errno == ERANGE || !std::isfinite(wert)) {
+    // An overflow is no number; an underflow is the nearest representable one (a file written
+    // with 15 digits can hold a value just below the smallest normal double).
+    const bool ueberlauf = errno == ERANGE && std::fabs(wert) > 1;
+    if (rest == kern.c_str() || *rest != '\0' || ueberlauf || !std::isfinite(wert)) {
         return std::nullopt;
     }
     return wert;

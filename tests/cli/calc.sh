@@ -40,6 +40,11 @@ grep -q '^position 2 ' "$scratch/err.txt" || fail "no plausibility message for p
 n=$(grep -c '<TBerechnet>1</TBerechnet>' "$scratch/duenn-out.TRV") || true
 [ "$n" = 2 ] || fail "expected 2 calculated positions, got $n"
 
+# Every file the program wrote is accepted by an independent XML reader.
+for f in "$data"/*.TRV "$scratch"/duenn-out.TRV "$scratch"/out2.TRV; do
+    xmllint --noout "$f" || fail "xmllint refuses $f"
+done
+
 # Unreadable input: the program's message, exit 2, no output file.
 run 2 calc "$scratch/missing.TRV" -o "$scratch/none.TRV"
 grep -q 'Error during opening the data file - unable to read project data' "$scratch/err.txt" \

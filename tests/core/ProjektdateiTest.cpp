@@ -456,5 +456,18 @@ TEST_F(Projektdatei, FailedOpenEndsWithTheOpenMessage) {
     EXPECT_NE(e.Grund.find("Position_1"), std::string::npos) << e.Grund;
 }
 
+TEST_F(Projektdatei, DocumentInMemoryIsTheSavedFile) {
+    auto modell = NeuesModell();
+    test::DreiPositionenProjekt(*modell);
+    ASSERT_TRUE(modell->Speichern(datei_).Ok);
+    const std::string text = DateiInhalt(datei_);
+    EXPECT_EQ(modell->ProjektText(), text);
+    auto gelesen = NeuesModell();
+    ASSERT_TRUE(gelesen->OeffnenAusText(text).Ok);
+    gelesen->SetFileName(datei_);
+    EXPECT_EQ(gelesen->ProjektText(), text);
+    EXPECT_FALSE(NeuesModell()->OeffnenAusText(text.substr(0, 100)).Ok);
+}
+
 } // namespace
 } // namespace trv

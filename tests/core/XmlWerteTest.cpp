@@ -1,12 +1,9 @@
 // The value encodings of the project file and the reading rules of single values.
 #include "files/XmlWerte.h"
 
-#include "model/Zahlen.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <vector>
 
@@ -19,19 +16,6 @@ TKDokument Dokument(const std::string& inhalt) {
     auto dok = TKDokument::AusText("<r><e>" + inhalt + "</e></r>", f);
     EXPECT_TRUE(dok) << f.Grund;
     return dok ? std::move(*dok) : TKDokument();
-}
-
-TEST(XmlWerte, FloatsInTheGeneralFormatWithTheGivenSeparator) {
-    EXPECT_EQ(ZahlDateiText(2000, '.'), "2000");
-    EXPECT_EQ(ZahlDateiText(1.35, '.'), "1.35");
-    EXPECT_EQ(ZahlDateiText(0.2, ','), "0,2");
-    EXPECT_EQ(ZahlDateiText(1e-6, '.'), "1E-6");
-    EXPECT_EQ(ZahlDateiText(-2.5e-7, ','), "-2,5E-7");
-    EXPECT_EQ(ZahlDateiText(1e20, '.'), "1E+20");
-    EXPECT_EQ(ZahlDateiText(0, '.'), "0");
-    EXPECT_EQ(ZahlDateiText(123456789012345678.0, '.'), "1.23456789012346E+17");
-    // Not finite: a value the reader would refuse never reaches a file.
-    EXPECT_EQ(ZahlDateiText(std::numeric_limits<double>::infinity(), '.'), "0");
 }
 
 TEST(XmlWerte, WrittenTextsOfEveryKind) {

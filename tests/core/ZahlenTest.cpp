@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 namespace trv {
 
 TEST(RundeAufRaster, RoundsDownToStepWithTolerance) {
@@ -81,6 +84,30 @@ TEST(Zahlen, IndependentOfTheProcessLocale) {
     EXPECT_EQ(ZahlFest(12.44, 1), "12.4");
     EXPECT_EQ(DateiZahl("1.05"), 1.05);
     std::setlocale(LC_NUMERIC, gesichert.c_str());
+}
+
+TEST(ZahlDateiText, GeneralFormatWithTheGivenSeparator) {
+    EXPECT_EQ(ZahlDateiText(2000, '.'), "2000");
+    EXPECT_EQ(ZahlDateiText(1.35, '.'), "1.35");
+    EXPECT_EQ(ZahlDateiText(0.2, ','), "0,2");
+    EXPECT_EQ(ZahlDateiText(1e-6, '.'), "1E-6");
+    EXPECT_EQ(ZahlDateiText(-2.5e-7, ','), "-2,5E-7");
+    EXPECT_EQ(ZahlDateiText(1e20, '.'), "1E+20");
+    EXPECT_EQ(ZahlDateiText(0, '.'), "0");
+    EXPECT_EQ(ZahlDateiText(123456789012345678.0, '.'), "1.23456789012346E+17");
+    // Not finite: a value the reader would refuse never reaches a file.
+    EXPECT_EQ(ZahlDateiText(std::numeric_limits<double>::infinity(), '.'), "0");
+}
+
+// Regression: a value just below the smallest normal double, as 15 digits can write it, was
+// refused when read back.
+TEST(DateiZahl, UnderflowIsANumberOverflowIsNot) {
+    const std::string text = ZahlDateiText(std::numeric_limits<double>::min(), '.');
+    ASSERT_TRUE(DateiZahl(text).has_value()) << text;
+    EXPECT_NEAR(*DateiZahl(text), std::numeric_limits<double>::min(), 1e-320);
+    EXPECT_TRUE(DateiZahl("1e-320").has_value());
+    EXPECT_FALSE(DateiZahl("1e400").has_value());
+    EXPECT_FALSE(DateiZahl("-1e400").has_value());
 }
 
 } // namespace trv
