@@ -175,7 +175,8 @@ public:
     // Reads a project file into this (freshly created) model; sets FileName. On failure the
     // messages end with the open error, and the caller replaces the model by a new one. A
     // file without positions is unreadable; a current position outside the list becomes the
-    // last position. DornDaten is refilled for EingabeDorn.
+    // last position. DornDaten is refilled for EingabeDorn. Positions are made one by one as
+    // they are read, so after a failure the list holds those read up to the failing one.
     TKDateiErgebnis Oeffnen(const std::string& dateiName);
     // Appends position index (counted from 0) of another project file as a new last position;
     // nothing else of this project changes. After a failed read the appended position stays,

@@ -130,7 +130,7 @@ TKDateiErgebnis TKModell::DokumentLesen(const std::optional<xml::TKDokument>& do
     }
     xml::TKLeser p(dok->Wurzel().Kind("Projekt"));
     if (!p.HatKinder()) {
-        return fehlschlag("no element Projekt");
+        return fehlschlag("no element Projekt, or an empty one");
     }
     const bool temp = p.Bool("TTempFlag", tempFlag_);
     const bool calc = p.Bool("TCalcFlag", calcFlag_);
@@ -175,8 +175,8 @@ TKDateiErgebnis TKModell::DokumentLesen(const std::optional<xml::TKDokument>& do
     if (!neu.empty()) {
         anwendungen_ = std::move(neu);
     }
-    aktAnwendung_ = (akt >= 1 && akt <= anzahl) ? static_cast<std::uint16_t>(akt)
-                                                : static_cast<std::uint16_t>(AnzAnwendung());
+    aktAnwendung_ =
+        (akt >= 1 && akt <= AnzAnwendung()) ? static_cast<std::uint16_t>(akt) : AnzAnwendung();
     DornDatenLaden();
     if (!ok) {
         return fehlschlag(grund);

@@ -262,5 +262,19 @@ TEST_F(FeindlicheDatei, ProfileBeyondTheReadersLimit) {
     Abgewiesen(text, "profile too long");
 }
 
+TEST_F(FeindlicheDatei, FailureInALaterPositionKeepsTheListConsistent) {
+    std::string text = MitWert("TAktAnwendung", "3");
+    const auto zweite = text.find("<Position_2>");
+    const std::string guete = "<TBetonguete>";
+    const auto stelle = text.find(guete, zweite);
+    ASSERT_NE(stelle, std::string::npos);
+    text.replace(stelle + guete.size(), 1, "9");
+    Abgewiesen(text, "position 2 unreadable");
+    EXPECT_EQ(modell_->AnzAnwendung(), 2);
+    EXPECT_GE(modell_->AktAnwendung(), 1);
+    EXPECT_LE(modell_->AktAnwendung(), modell_->AnzAnwendung());
+    EXPECT_EQ(modell_->Anwendung(1).Position(), "Pos. 1 single dowel");
+}
+
 } // namespace
 } // namespace trv
