@@ -5,9 +5,10 @@ namespace trv::cli {
 // Each subcommand lives in its own file and provides its entry through one of these.
 Unterbefehl KatalogBefehl();
 Unterbefehl BerechnenBefehl();
+Unterbefehl BerichtBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {KatalogBefehl(), BerechnenBefehl()};
+    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl()};
 }
 
 } // namespace trv::cli
