@@ -1,4 +1,3 @@
-#include "calculation/Bemessung.h"
 #include "calculation/Katalog.h"
 #include "calculation/Plausibilitaet.h"
 #include "cli/Kommandozeile.h"
@@ -28,9 +27,7 @@ bool PositionBerechnen(int nr, TKAnwendung& a, std::ostream& out, std::ostream& 
         out << PositionText(nr, a) << ": not calculated\n";
         return false;
     }
-    TKTRVBemessung bemessung(a);
-    bemessung.AlleTypenBemessen();
-    for (const std::string& h : bemessung.Hinweise()) {
+    for (const std::string& h : a.BemessungStarten()) {
         err << PositionText(nr, a) << ": " << h << "\n";
     }
     const TKErgebnisse& e = a.Ergebnisse();

@@ -72,6 +72,10 @@ public:
 
     const TKIniDatei& Ini() const { return ini_; }
 
+    // Runs the full calculation of the 14 connector types on this position once (a fresh
+    // calculation driver) and returns its notices for the caller to show.
+    std::vector<std::string> BemessungStarten();
+
     // The project file element "Position_"(n). XMLLesen reads the values, then geometry,
     // scratch load, loading and results, each only if the one before was read; it is true
     // only if all four were.

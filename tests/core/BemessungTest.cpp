@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace trv {
 
@@ -257,6 +259,26 @@ TEST(TKTRVBemessung, UndefinedResistanceFailsEveryType) {
         EXPECT_TRUE(de.Fehler().Enthaelt(2)) << typ;
     }
     EXPECT_EQ(a.Ergebnisse().AktDorn(), 0);
+}
+
+TEST(BemessungStarten, RunsTheDriverOnceAndHandsBackItsNotices) {
+    TKAnwendung direkt = Reihe(35, 3000);
+    // A profile point beyond the joint gives the driver a notice to report.
+    direkt.BelastungDesign().SetBelastungsfall(3);
+    direkt.BelastungDesign().PunktHinzufuegen(3500, 35);
+    TKAnwendung gestartet = direkt;
+    TKTRVBemessung driver(direkt);
+    driver.AlleTypenBemessen();
+    const std::vector<std::string> hinweise = gestartet.BemessungStarten();
+    EXPECT_FALSE(hinweise.empty());
+    EXPECT_EQ(hinweise, driver.Hinweise());
+    EXPECT_TRUE(gestartet.Ergebnisse().Berechnet());
+    EXPECT_EQ(gestartet.Ergebnisse().AktDorn(), direkt.Ergebnisse().AktDorn());
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        EXPECT_EQ(gestartet.Ergebnisse().GetAnzDorn(typ), direkt.Ergebnisse().GetAnzDorn(typ));
+        EXPECT_DOUBLE_EQ(gestartet.Ergebnisse().DornErgebnis(typ).FRd(),
+                         direkt.Ergebnisse().DornErgebnis(typ).FRd());
+    }
 }
 
 } // namespace trv
