@@ -173,6 +173,11 @@ void TKIniDatei::SchreibeString(const std::string& sektion, const std::string& s
             continue;
         }
         if (auto e = Eintrag(zeilen[i]); e && GleichOhneGross(e->first, schluessel)) {
+            // The file holds the value already: closing a project of thousands of positions
+            // would otherwise rewrite (and flush) the file six times per position.
+            if (zeilen[i] == neueZeile) {
+                return;
+            }
             zeilen[i] = neueZeile;
             ersetzt = true;
         } else if (!Getrimmt(zeilen[i]).empty()) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace trv {
 
@@ -120,6 +121,24 @@ TEST_F(IniDateiTest, WriteCreatesFileAndSection) {
     EXPECT_EQ(LeseInt(ini, einstellung::IDSprache), 2057);
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner_), fs::directory_iterator()), 1)
         << "no temporary file may stay behind";
+}
+
+// Closing a project writes the load factors of every position; a value the file already holds
+// must not rewrite the file (thousands of flushed rewrites made closing large projects slow).
+TEST_F(IniDateiTest, WritingTheStoredValueLeavesTheFileAlone) {
+    Schreiben("[Anwenderdaten]\r\nPunktlast_Tgg=1.35\r\n");
+    auto inode = [this] {
+        struct stat st {};
+        EXPECT_EQ(::stat(pfad_.c_str(), &st), 0);
+        return st.st_ino;
+    };
+    const auto vorher = inode();
+    const TKIniDatei ini = Ini('.');
+    SchreibeFloat(ini, einstellung::PunktlastTgg, 1.35);
+    EXPECT_EQ(inode(), vorher);
+    SchreibeFloat(ini, einstellung::PunktlastTgg, 1.4);
+    EXPECT_NE(inode(), vorher) << "a new value replaces the file";
+    EXPECT_EQ(Inhalt(), "[Anwenderdaten]\r\nPunktlast_Tgg=1.4\r\n");
 }
 
 TEST_F(IniDateiTest, LocationBesideAWritableProgramFolder) {
