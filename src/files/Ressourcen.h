@@ -132,6 +132,19 @@ enum Nummer : int {
     DateiSpeichernFehler = 65506, // "Error during saving the data - unable to save the project"
     DateiOeffnenFehler = 65507,   // "Error during opening the data file - unable to read ..."
 
+    // Reinforcement drawing (DXF)
+    DxfTitel = 65550,
+    DxfDraufsicht = 65551,
+    DxfAnsicht = 65552,
+    DxfSchnitt = 65553,
+    DxfObenUnten = 65554,
+    DxfVertikal = 65555,
+    DxfBuegel = 65556,
+    DxfOben = 65557,
+    DxfUnten = 65558,
+    DxfNichtBerechnet = 65560,
+    DxfBewehrungUngueltig = 65561,
+
     // Load cases by Belastungsfall, and the report of trv-cli.
     LastfallEinzel = 65900,
     LastfallKonstant = 65901,
