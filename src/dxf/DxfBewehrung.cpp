@@ -6,6 +6,7 @@
 #include "model/Modell.h"
 #include "model/Zahlen.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace trv::dxf {
@@ -119,7 +120,9 @@ bool BewehrungsmasseLesen(const TKAnwendung& anwendung, TKBewehrungsmasse& m, st
 
 TKBewehrungszeichnung::TKBewehrungszeichnung(DXF_Object& zeichnung, const TKBewehrungsmasse& masse,
                                              char dezimaltrenner)
-    : m_(masse), z_(zeichnung.find_or_add_layer("0", true)), dezimaltrenner_(dezimaltrenner) {}
+    : m_(masse), z_(zeichnung.find_or_add_layer("0", true)), dezimaltrenner_(dezimaltrenner) {
+    z_.SetStil(ZeichnungsStil);
+}
 
 std::string TKBewehrungszeichnung::Zahl(double wert) const {
     return ZahlAlsText(wert, "0", dezimaltrenner_);
@@ -134,16 +137,22 @@ double TKBewehrungszeichnung::SchnittX() const {
 }
 
 void TKBewehrungszeichnung::Zeichnen() {
-    z_.SetStil(TitelStil);
     Titel();
-    z_.SetStil(ZeichnungsStil);
     Draufsicht(0, 0);
     Fugenansicht(0, FugenansichtY());
     Schnitt(SchnittX(), FugenansichtY());
 }
 
+double TKBewehrungszeichnung::TitelX() const {
+    // Right of the plan view; a wide region of main reinforcement (connectors far apart)
+    // would otherwise put the title across the plan view's dimensions.
+    return std::max(m_.d + 500, m_.by / 2 + 200);
+}
+
 void TKBewehrungszeichnung::Titel() {
-    z_.TextZeichnen(Ressource(res::DxfTitel) + m_.DornName, m_.d + 500, 0, 0, Ausrichtung::Links);
+    z_.SetStil(TitelStil);
+    z_.TextZeichnen(Ressource(res::DxfTitel) + m_.DornName, TitelX(), 0, 0, Ausrichtung::Links);
+    z_.SetStil(ZeichnungsStil);
 }
 
 void TKBewehrungszeichnung::Draufsicht(double X, double Y) {

@@ -58,7 +58,8 @@ bool BewehrungsmasseLesen(const TKAnwendung& anwendung, TKBewehrungsmasse& masse
                           std::string& fehler);
 
 // Builds the reinforcement drawing on layer "0": title, plan view, view onto the joint face
-// and cut. Numbers in the dimension texts use the decimal separator given.
+// and cut. Numbers in the dimension texts use the decimal separator given. Texts are 30 high,
+// the title 45.
 class TKBewehrungszeichnung {
 public:
     TKBewehrungszeichnung(DXF_Object& zeichnung, const TKBewehrungsmasse& masse,
@@ -76,6 +77,7 @@ public:
     // Origins of the views in the whole drawing.
     double FugenansichtY() const;
     double SchnittX() const;
+    double TitelX() const;
 
 private:
     std::string Zahl(double wert) const;

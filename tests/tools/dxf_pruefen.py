@@ -110,7 +110,7 @@ def check(dxf_path, m):
     expect(len(title) == 1, "no single title")
     if title:
         t = title[0]
-        expect(near(t.dxf.height, 45) and near(t.dxf.insert[0], m["d"] + 500)
+        expect(near(t.dxf.height, 45) and near(t.dxf.insert[0], max(m["d"] + 500, m["by"] / 2 + 200))
                and near(t.dxf.insert[1], 0), "title height or position")
     expect(all(near(t.dxf.height, 30) for t in texts if t not in title), "text height not 30")
 
