@@ -1,7 +1,8 @@
 """Reads every reinforcement drawing of a folder back with ezdxf, strictly and through the
 recovery reader with an audit, and checks what the reader sees against the measures the
-drawing was made from (the .txt file beside each .dxf). Exits 1 on the first kind of fault,
-after listing every fault found."""
+drawing was made from (the .txt file beside each .dxf; when it holds only the connector's
+name, the structure and the title are checked). Lists every fault found and exits 1 if there
+was any. Usage: dxf_pruefen.py FOLDER [MINIMUM_NUMBER_OF_DRAWINGS]"""
 
 import math
 import pathlib
@@ -87,7 +88,9 @@ def check(dxf_path, m):
     counts = {}
     for e in msp:
         counts[e.dxftype()] = counts.get(e.dxftype(), 0) + 1
-    expect(counts == expected_counts(m), f"entity counts {counts} != {expected_counts(m)}")
+    full = "nx" in m  # only the connector's name is known for drawings written by trv-cli
+    if full:
+        expect(counts == expected_counts(m), f"entity counts {counts} != {expected_counts(m)}")
 
     # Entities come grouped by class in order of first use: texts, lines, circles, arcs.
     order = []
@@ -108,11 +111,13 @@ def check(dxf_path, m):
     texts = [e for e in msp if e.dxftype() == "TEXT"]
     title = [t for t in texts if t.dxf.text.endswith(m["name"])]
     expect(len(title) == 1, "no single title")
+    expect(all(near(t.dxf.height, 30) for t in texts if t not in title), "text height not 30")
+    if not full:
+        return faults
     if title:
         t = title[0]
         expect(near(t.dxf.height, 45) and near(t.dxf.insert[0], max(m["d"] + 500, m["by"] / 2 + 200))
                and near(t.dxf.insert[1], 0), "title height or position")
-    expect(all(near(t.dxf.height, 30) for t in texts if t not in title), "text height not 30")
 
     # Millimetres: the x-bars of the plan view span the width by of the main reinforcement,
     # at the distances Ax from the joint; the cut shows two circles of diameter dx per x-bar.
@@ -136,8 +141,9 @@ def check(dxf_path, m):
 def main():
     folder = pathlib.Path(sys.argv[1])
     drawings = sorted(folder.glob("*.dxf"))
-    if len(drawings) < 14:
-        print(f"only {len(drawings)} drawings in {folder}")
+    minimum = int(sys.argv[2]) if len(sys.argv) > 2 else 14
+    if len(drawings) < minimum:
+        print(f"only {len(drawings)} drawings in {folder}, expected {minimum}")
         return 1
     failed = 0
     for path in drawings:
