@@ -6,9 +6,10 @@ namespace trv::cli {
 Unterbefehl KatalogBefehl();
 Unterbefehl BerechnenBefehl();
 Unterbefehl BerichtBefehl();
+Unterbefehl DxfBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl()};
+    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl(), DxfBefehl()};
 }
 
 } // namespace trv::cli
