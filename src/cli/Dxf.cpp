@@ -42,7 +42,8 @@ int DxfSchreiben(const Argumente& args, std::ostream& out, std::ostream& err) {
         return ExitFehler;
     }
     out << "position " << *nr << ": reinforcement drawing of "
-        << DornName(anwendung.Ergebnisse().AktDorn()) << " written to " << *ziel << "\n";
+        << DornName(DornTypBegrenzt(anwendung.Ergebnisse().AktDorn())) << " written to " << *ziel
+        << "\n";
     return ExitOk;
 }
 

@@ -76,7 +76,7 @@ bool BewehrungsmasseLesen(const TKAnwendung& anwendung, TKBewehrungsmasse& m, st
         fehler = Ressource(res::DxfNichtBerechnet);
         return false;
     }
-    const int typ = e.AktDorn();
+    const int typ = DornTypBegrenzt(e.AktDorn()); // the results read it clamped as well
     const TKGeometrie& geo = anwendung.Geometrie();
     const TKDornErgebnis& de = e.DornErgebnis(typ);
     const TKDornDaten& dd = e.DornDaten(typ);

@@ -363,6 +363,17 @@ TEST(DxfBewehrung, DimensionNumbersUseTheDecimalSeparator) {
     EXPECT_EQ(dicke, 2); // in the view and in the cut
 }
 
+// A selected type beyond the catalog draws the last type under its own name, as the results
+// read it.
+TEST(DxfBewehrung, SelectedTypeBeyondTheCatalogIsClamped) {
+    TKAnwendung a = Einzeldorn();
+    a.Ergebnisse().SetAktDorn(200);
+    std::string fehler;
+    const auto z = DxfBewehrungErzeugen(a, '.', fehler);
+    ASSERT_TRUE(z) << fehler;
+    EXPECT_EQ(z->drawing_name(), DornName(13));
+}
+
 TEST(DxfBewehrung, UncalculatedOrIncompletePositionsAreRefused) {
     const auto ablehnen = [](const TKAnwendung& a, int text) {
         std::string fehler;
