@@ -261,7 +261,17 @@ void Arc_::paint(DXF_Canvas& canvas, const Matrix* matrix, const Map_Function& m
     const double z = position().z + radius();
     const auto start = map(auf_kreis(position(), radius(), start_angle_, z), m ? &*m : nullptr);
     const auto ende = map(auf_kreis(position(), radius(), end_angle_, z), m ? &*m : nullptr);
-    if (start && ende) {
+    if (!start || !ende) {
+        return;
+    }
+    // The canvas turns counter-clockwise as seen on the device. A mapping that keeps the y
+    // direction shows the drawing mirrored, and the same arc then runs the other way round.
+    const long long bx = static_cast<long long>(box->corner2.x) - box->corner1.x;
+    const long long by = static_cast<long long>(box->corner2.y) - box->corner1.y;
+    const bool gespiegelt = (bx > 0) == (by > 0);
+    if (gespiegelt) {
+        canvas.arc(box->corner1, box->corner2, *ende, *start);
+    } else {
         canvas.arc(box->corner1, box->corner2, *start, *ende);
     }
 }

@@ -169,6 +169,20 @@ TEST(DxfEntitaeten, PaintsThroughCanvasWithOwnColour) {
     EXPECT_EQ(c.eintraege[4], "arc -10,10 10,-10 10,0 0,-10");
 }
 
+// A view that keeps y pointing down shows the drawing mirrored; the arc handed to the canvas
+// must still be the quarter the entity covers, not the three quarters beside it.
+TEST(DxfEntitaeten, ArcKeepsItsSweepUnderAMirroringMap) {
+    Protokoll c;
+    const Map_Function ungespiegelt = [](const Coord3D& p, const Matrix* m) {
+        const Coord3D t = transform_point(p, m);
+        return std::optional<Screen_Point>(
+            Screen_Point{static_cast<int>(std::lround(t.x)), static_cast<int>(std::lround(t.y))});
+    };
+    Arc_(z_achse, Coord3D{0, 0, 0}, 10, 0, 90, 5).paint(c, nullptr, ungespiegelt);
+    ASSERT_EQ(c.eintraege.size(), 1u);
+    EXPECT_EQ(c.eintraege[0], "arc -10,-10 10,10 0,10 10,0");
+}
+
 TEST(DxfEntitaeten, TextPaintsWithPixelHeightAlignmentAndAngle) {
     Protokoll c;
     const Map_Function map = abbilden;
