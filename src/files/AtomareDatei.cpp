@@ -46,8 +46,9 @@ std::string Grund(const char* was) {
 
 } // namespace
 
-bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt,
-                          std::string& fehler) {
+bool DateiAtomarErzeugen(const std::filesystem::path& ziel,
+                         const std::function<bool(const DateiAusgabe&)>& erzeugen,
+                         std::string& fehler) {
     const std::filesystem::path ordner =
         ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
     std::string muster = (ordner / ("." + ziel.filename().string() + ".XXXXXX")).string();
@@ -73,19 +74,28 @@ bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view in
         return false;
     }
 
-    const char* p = inhalt.data();
-    std::size_t rest = inhalt.size();
-    while (rest > 0) {
-        const ssize_t n = ::write(temp.Fd(), p, rest);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
+    std::string schreibFehler;
+    const DateiAusgabe ausgabe = [&temp, &schreibFehler](std::string_view stueck) {
+        const char* p = stueck.data();
+        std::size_t rest = stueck.size();
+        while (rest > 0) {
+            const ssize_t n = ::write(temp.Fd(), p, rest);
+            if (n < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                schreibFehler = Grund("write failed");
+                return false;
             }
-            fehler = Grund("write failed");
-            return false;
+            p += n;
+            rest -= static_cast<std::size_t>(n);
         }
-        p += n;
-        rest -= static_cast<std::size_t>(n);
+        return true;
+    };
+    if (!erzeugen(ausgabe)) {
+        fehler = schreibFehler.empty() ? std::string("the content could not be produced")
+                                       : schreibFehler;
+        return false;
     }
     if (::fsync(temp.Fd()) != 0) {
         fehler = Grund("fsync failed");
@@ -107,6 +117,12 @@ bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view in
         ::close(ordnerFd);
     }
     return true;
+}
+
+bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt,
+                          std::string& fehler) {
+    return DateiAtomarErzeugen(
+        ziel, [inhalt](const DateiAusgabe& ausgabe) { return ausgabe(inhalt); }, fehler);
 }
 
 } // namespace trv

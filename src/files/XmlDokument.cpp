@@ -7,6 +7,7 @@
 #include <libxml/parserInternals.h>
 #include <libxml/tree.h>
 #include <libxml/xmlerror.h>
+#include <libxml/xmlsave.h>
 
 #include <cstdint>
 #include <fstream>
@@ -253,12 +254,39 @@ TKDokument::~TKDokument() = default;
 TKDokument::TKDokument(TKDokument&&) noexcept = default;
 TKDokument& TKDokument::operator=(TKDokument&&) noexcept = default;
 
-std::optional<TKDokument> TKDokument::AusText(std::string_view inhalt, TKLadeFehler& fehler) {
-    if (inhalt.size() > MaxDateiGroesse ||
-        inhalt.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        fehler.Grund = "file too large";
-        return std::nullopt;
-    }
+namespace {
+
+// No XML_PARSE_NOENT (entities stay unexpanded), no DTD loading or validation, no network,
+// and no XML_PARSE_HUGE, so libxml2's limits on text size and depth stay in force.
+constexpr int kLeseOptionen = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_NOERROR |
+                              XML_PARSE_NOWARNING | XML_PARSE_NOXINCNODE;
+
+int AusDateiLesen(void* kontext, char* puffer, int laenge) {
+    auto* in = static_cast<std::ifstream*>(kontext);
+    in->read(puffer, laenge);
+    return in->bad() ? -1 : static_cast<int>(in->gcount());
+}
+
+int NichtsSchliessen(void*) {
+    return 0;
+}
+
+struct Ausgabe {
+    const DateiAusgabe* ziel;
+    bool ok = true;
+};
+
+int InAusgabeSchreiben(void* kontext, const char* puffer, int laenge) {
+    auto* a = static_cast<Ausgabe*>(kontext);
+    a->ok = a->ok && (*a->ziel)(std::string_view(puffer, static_cast<std::size_t>(laenge)));
+    return a->ok ? laenge : -1;
+}
+
+} // namespace
+
+std::optional<TKDokument>
+TKDokument::Parsen(const std::function<_xmlDoc*(_xmlParserCtxt*, int)>& lesen,
+                   TKLadeFehler& fehler) {
     std::unique_ptr<xmlParserCtxt, ParserFrei> ctxt(xmlNewParserCtxt());
     if (!ctxt || !ctxt->sax) {
         fehler.Grund = "out of memory";
@@ -266,13 +294,7 @@ std::optional<TKDokument> TKDokument::AusText(std::string_view inhalt, TKLadeFeh
     }
     ctxt->sax->internalSubset = DtdAbweisen;
     ctxt->sax->serror = StillerFehler;
-    // No XML_PARSE_NOENT (entities stay unexpanded), no DTD loading or validation, no network,
-    // and no XML_PARSE_HUGE, so libxml2's limits on text size and depth stay in force.
-    const int optionen = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_NOERROR |
-                         XML_PARSE_NOWARNING | XML_PARSE_NOXINCNODE;
-    xmlDocPtr dok = xmlCtxtReadMemory(ctxt.get(), inhalt.data(), static_cast<int>(inhalt.size()),
-                                      nullptr, nullptr, optionen);
-    std::unique_ptr<_xmlDoc, DokFrei> besitz(dok);
+    std::unique_ptr<_xmlDoc, DokFrei> besitz(lesen(ctxt.get(), kLeseOptionen));
     if (besitz && (besitz->intSubset || besitz->extSubset)) {
         fehler.Grund = "document type declarations are not allowed";
         return std::nullopt;
@@ -299,9 +321,24 @@ std::optional<TKDokument> TKDokument::AusText(std::string_view inhalt, TKLadeFeh
     return TKDokument(besitz.release());
 }
 
+std::optional<TKDokument> TKDokument::AusText(std::string_view inhalt, TKLadeFehler& fehler) {
+    if (inhalt.size() > MaxDateiGroesse ||
+        inhalt.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+        fehler.Grund = "file too large";
+        return std::nullopt;
+    }
+    return Parsen(
+        [inhalt](xmlParserCtxt* ctxt, int optionen) {
+            return xmlCtxtReadMemory(ctxt, inhalt.data(), static_cast<int>(inhalt.size()), nullptr,
+                                     nullptr, optionen);
+        },
+        fehler);
+}
+
 std::optional<TKDokument> TKDokument::Laden(const std::filesystem::path& datei,
                                             TKLadeFehler& fehler) {
-    // The file is read here and parsed from memory, so the parser itself opens nothing.
+    // The file is opened here and handed to the parser piece by piece, so the parser itself
+    // opens nothing and a large project is never held twice in memory.
     std::error_code ec;
     const auto groesse = std::filesystem::file_size(datei, ec);
     if (ec) {
@@ -317,14 +354,17 @@ std::optional<TKDokument> TKDokument::Laden(const std::filesystem::path& datei,
         fehler.Grund = "cannot open the file";
         return std::nullopt;
     }
-    std::string inhalt;
-    inhalt.reserve(static_cast<std::size_t>(groesse));
-    inhalt.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad() || inhalt.size() > MaxDateiGroesse) {
+    std::optional<TKDokument> dok = Parsen(
+        [&in](xmlParserCtxt* ctxt, int optionen) {
+            return xmlCtxtReadIO(ctxt, AusDateiLesen, NichtsSchliessen, &in, nullptr, nullptr,
+                                 optionen);
+        },
+        fehler);
+    if (in.bad()) {
         fehler.Grund = "cannot read the file";
         return std::nullopt;
     }
-    return AusText(inhalt, fehler);
+    return dok;
 }
 
 TKElement TKDokument::WurzelAnlegen(const std::string& name) {
@@ -355,7 +395,21 @@ std::string TKDokument::AlsText() const {
 }
 
 bool TKDokument::Speichern(const std::filesystem::path& datei, std::string& fehler) const {
-    return DateiAtomarSchreiben(datei, AlsText(), fehler);
+    return DateiAtomarErzeugen(
+        datei,
+        [this](const DateiAusgabe& ausgabe) {
+            Ausgabe a{&ausgabe};
+            xmlSaveCtxtPtr ctxt =
+                xmlSaveToIO(InAusgabeSchreiben, NichtsSchliessen, &a, "UTF-8", XML_SAVE_FORMAT);
+            if (!ctxt) {
+                return false;
+            }
+            const long geschrieben = xmlSaveDoc(ctxt, dok_.get());
+            // Closing flushes the last buffered bytes through the output.
+            const int abgeschlossen = xmlSaveClose(ctxt);
+            return a.ok && geschrieben >= 0 && abgeschlossen >= 0;
+        },
+        fehler);
 }
 
 } // namespace trv::xml

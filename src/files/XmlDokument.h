@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +12,7 @@
 // libxml2's types, so that users of this header need not include libxml2.
 struct _xmlDoc;
 struct _xmlNode;
+struct _xmlParserCtxt;
 
 namespace trv::xml {
 
@@ -67,11 +70,12 @@ public:
     TKDokument(const TKDokument&) = delete;
     TKDokument& operator=(const TKDokument&) = delete;
 
-    // Limits of a loaded document. No document of this program comes near them; they keep a
-    // damaged or hostile file from exhausting memory further up.
-    static constexpr std::size_t MaxDateiGroesse = 256u * 1024u * 1024u; // bytes of the file
-    static constexpr std::size_t MaxTextLaenge = 1024u * 1024u;          // bytes of one text
-    static constexpr std::size_t MaxTiefe = 32; // nesting depth of elements
+    // Limits of a loaded document. No document of this program comes near them (a project of
+    // 65535 calculated positions has about 2.3 GB); they keep a damaged or hostile file from
+    // exhausting memory further up.
+    static constexpr std::uintmax_t MaxDateiGroesse = 4ull * 1024u * 1024u * 1024u; // bytes
+    static constexpr std::size_t MaxTextLaenge = 1024u * 1024u; // bytes of one text
+    static constexpr std::size_t MaxTiefe = 32;                 // nesting depth of elements
 
     // Parses a file or a buffer with a parser that never reaches the network or other files,
     // refuses a document type declaration (and with it every entity declaration, external or
@@ -87,7 +91,8 @@ public:
 
     // The document as UTF-8 text with an XML declaration; nested elements are indented.
     std::string AlsText() const;
-    // Writes AlsText() to the file atomically (see DateiAtomarSchreiben).
+    // Writes the text of AlsText() to the file atomically (see DateiAtomarErzeugen), streamed,
+    // so that the text of a large project never has to fit into memory as a whole.
     bool Speichern(const std::filesystem::path& datei, std::string& fehler) const;
 
 private:
@@ -95,6 +100,9 @@ private:
         void operator()(_xmlDoc* d) const;
     };
     explicit TKDokument(_xmlDoc* dok);
+    // One parse with the locked-down settings; lesen runs the libxml2 read on the context.
+    static std::optional<TKDokument>
+    Parsen(const std::function<_xmlDoc*(_xmlParserCtxt*, int)>& lesen, TKLadeFehler& fehler);
     std::unique_ptr<_xmlDoc, DokFrei> dok_;
 };
 

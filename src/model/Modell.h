@@ -81,6 +81,9 @@ public:
     // only if all four were.
     void XMLSchreiben(xml::TKElement eltern, const std::string& name, char dezimaltrenner) const;
     bool XMLLesen(xml::TKElement eltern, const std::string& name);
+    // The same for the element itself, found by the caller (a project reads thousands of
+    // positions and looks each one up once).
+    bool XMLElementLesen(xml::TKElement element);
 
 private:
     TKIniDatei ini_;

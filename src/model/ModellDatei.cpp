@@ -45,7 +45,11 @@ void TKAnwendung::XMLSchreiben(xml::TKElement eltern, const std::string& name,
 }
 
 bool TKAnwendung::XMLLesen(xml::TKElement eltern, const std::string& name) {
-    xml::TKLeser l(eltern.Kind(name));
+    return XMLElementLesen(eltern.Kind(name));
+}
+
+bool TKAnwendung::XMLElementLesen(xml::TKElement element) {
+    xml::TKLeser l(element);
     if (!l.HatKinder()) {
         return false;
     }
@@ -166,7 +170,7 @@ TKDateiErgebnis TKModell::DokumentLesen(const std::optional<xml::TKDokument>& do
     for (long long n = 1; n <= anzahl && ok; ++n) {
         auto anwendung = std::make_unique<TKAnwendung>(ini_);
         anwendung->SetPosition(std::to_string(n));
-        ok = anwendung->XMLLesen(p.Element(), PositionName(static_cast<std::size_t>(n)));
+        ok = anwendung->XMLElementLesen(p.Kind(PositionName(static_cast<std::size_t>(n))));
         if (!ok) {
             grund = PositionName(static_cast<std::size_t>(n)) + " unreadable";
         }

@@ -9,11 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <iterator>
 #include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -325,6 +328,34 @@ TEST_F(Projektdatei, FailedSaveLeavesTheOldFileAndNoTemporary) {
     EXPECT_FALSE(e.Ok);
     EXPECT_EQ(e.Meldungen, (std::vector<std::string>{
                                "Error during saving the data - unable to save the project"}));
+    EXPECT_EQ(DateiInhalt(datei_), alt);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_.Pfad()), fs::directory_iterator()), 1);
+}
+
+// Also as root: a disk that fills up in the middle of the write (a file size limit set in a
+// child process) fails the save; the old project stays byte for byte and no temporary is left.
+TEST_F(Projektdatei, SaveFailingInTheMiddleOfTheWriteLeavesTheOldFile) {
+    auto modell = NeuesModell();
+    test::EinzeldornProjekt(*modell);
+    ASSERT_TRUE(modell->Speichern(datei_).Ok);
+    const std::string alt = DateiInhalt(datei_);
+    ASSERT_GT(alt.size(), 4096u);
+    modell->Projektbeschreibung().SetBauvorhaben("changed");
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit grenze{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &grenze);
+        const TKDateiErgebnis e = modell->Speichern(datei_);
+        const bool richtig =
+            !e.Ok && e.Meldungen == std::vector<std::string>{Ressource(res::DateiSpeichernFehler)};
+        ::_exit(richtig ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must fail with the save message";
     EXPECT_EQ(DateiInhalt(datei_), alt);
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner_.Pfad()), fs::directory_iterator()), 1);
 }
