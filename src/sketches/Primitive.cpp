@@ -7,6 +7,8 @@
 #include <QPen>
 
 #include <algorithm>
+#include <cmath>
+#include <numbers>
 #include <utility>
 
 namespace trv {
@@ -72,6 +74,23 @@ void RundRechteck(QPainter& canvas, int links, int oben, int rechts, int unten, 
 
 void Linie(QPainter& canvas, int x1, int y1, int x2, int y2) {
     canvas.drawLine(x1, y1, x2, y2);
+}
+
+void Bogen(QPainter& canvas, int links, int oben, int rechts, int unten, int x3, int y3, int x4,
+           int y4) {
+    const QRect r = Umriss(links, oben, rechts, unten);
+    const QPointF mitte = QRectF(r).center();
+    // Angles in degrees, counter-clockwise from the positive x axis with y pointing up.
+    const auto winkel = [&](int x, int y) {
+        return std::atan2(mitte.y() - y, x - mitte.x()) * 180.0 / std::numbers::pi;
+    };
+    const double start = winkel(x3, y3);
+    double spanne = winkel(x4, y4) - start;
+    while (spanne <= 0) {
+        spanne += 360;
+    }
+    canvas.drawArc(r, static_cast<int>(std::lround(start * 16)),
+                   static_cast<int>(std::lround(spanne * 16)));
 }
 
 void Masslinie(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoint p2, int groesse,

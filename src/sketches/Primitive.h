@@ -22,6 +22,11 @@ void Ellipse(QPainter& canvas, int links, int oben, int rechts, int unten);
 // Rounded rectangle with corner ellipses of eb x eh.
 void RundRechteck(QPainter& canvas, int links, int oben, int rechts, int unten, int eb, int eh);
 void Linie(QPainter& canvas, int x1, int y1, int x2, int y2);
+// Part of the ellipse inscribed in the rectangle, counter-clockwise (as seen on the canvas)
+// from where the ray from its centre through (x3, y3) meets it to where the ray through
+// (x4, y4) does; equal rays draw the whole ellipse.
+void Bogen(QPainter& canvas, int links, int oben, int rechts, int unten, int x3, int y3, int x4,
+           int y4);
 
 // A dimension line between p1 and p2 (both moved by versatz) with 45° ticks and the text
 // haupt with the lowered index. groesse sets the tick and stroke lengths (the sketch line
