@@ -56,8 +56,7 @@ Druckergeometrie StandardGeometrie() {
 }
 
 QFont DruckSchrift(int punkte, bool fett, bool kursiv, bool unterstrichen) {
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(punkte);
+    QFont schrift = ArialSchrift(punkte);
     schrift.setBold(fett);
     schrift.setItalic(kursiv);
     schrift.setUnderline(unterstrichen);

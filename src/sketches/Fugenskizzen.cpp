@@ -166,8 +166,8 @@ void SchnittDorn(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
     const int Y0 = td.Y0;
     const int D = td.pDornDurchmesser;
     DornStil(canvas, f);
-    Rechteck(canvas, bisZurFuge ? X0 : X0 - td.pEinbindelaenge, Y0 - D / 2,
-             X0 + td.pEinbindelaenge, Y0 - D / 2 + D);
+    Rechteck(canvas, bisZurFuge ? X0 : X0 - td.pEinbindelaenge, Y0 - D / 2, X0 + td.pEinbindelaenge,
+             Y0 - D / 2 + D);
 
     // Worked with lengths and a direction, so that a mirrored sketch is the mirror image.
     const int s = td.pHuelsenLaenge < 0 ? -1 : 1;
@@ -258,8 +258,8 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
         const QString text = kontext.Zahl(dorn.AbstandBewY(i - 1));
         Masslinie(canvas, kontext, {linksVorher, n.T}, {n.X0 - n.z / 2 + N, n.T}, n.TH, false, "",
                   text, {0, -n.TH});
-        Masslinie(canvas, kontext, {n.X0 + n.z / 2 - N, n.T}, {rechtsVorher, n.T}, n.TH, false,
-                  "", text, {0, -n.TH});
+        Masslinie(canvas, kontext, {n.X0 + n.z / 2 - N, n.T}, {rechtsVorher, n.T}, n.TH, false, "",
+                  text, {0, -n.TH});
         linksVorher = n.X0 - n.z / 2 + N;
         rechtsVorher = n.X0 + n.z / 2 - N;
     }

@@ -15,8 +15,7 @@ TKSkizzen::TKSkizzen(const TKModell& modell, const TKAnwendung& anwendung, TKFar
     : modell_(modell), anwendung_(anwendung), farbe_(farbe), dezimaltrenner_(dezimaltrenner) {}
 
 template <typename F>
-void TKSkizzen::Zeichnen(QPainter& canvas, const QRect& rechteck, int stiftFaktor,
-                         F skizze) const {
+void TKSkizzen::Zeichnen(QPainter& canvas, const QRect& rechteck, int stiftFaktor, F skizze) const {
     Skizzenkontext kontext(farbe_, dezimaltrenner_, stiftFaktor);
     canvas.save();
     skizze(kontext, Skizzenrechteck::Aus(rechteck));

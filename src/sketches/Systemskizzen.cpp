@@ -44,8 +44,7 @@ QPoint Kopf(int zeile) {
 }
 
 // A load arrow pointing down onto y = unten.
-void Pfeil(QPainter& canvas, const Skizzenkontext& kontext, int x, int oben, int unten,
-           int zeile) {
+void Pfeil(QPainter& canvas, const Skizzenkontext& kontext, int x, int oben, int unten, int zeile) {
     Lastpfeil(canvas, kontext, {x, oben}, {x, unten}, true, "", "", Kopf(zeile));
 }
 
@@ -98,8 +97,8 @@ void WandBewehrung(QPainter& canvas, const Skizzenkontext& kontext, const TrDate
 
 // The members' symbols of the input values and the load on the joint, drawn with the left
 // member's sketch state.
-void SystemSymbole(QPainter& canvas, Skizzenkontext& kontext, const TrDaten& td,
-                   int anwendungsfall, int belastungsfall) {
+void SystemSymbole(QPainter& canvas, Skizzenkontext& kontext, const TrDaten& td, int anwendungsfall,
+                   int belastungsfall) {
     const Notation n(td);
     const int TH = n.TH;
     const int jw = td.pFugenbreite;
@@ -219,8 +218,7 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
     const QPoint kopf = Kopf(TH);
     const int unten = n.Y0 + n.d / 2;
     const auto laengeMass = [&] {
-        Masslinie(canvas, kontext, {L + TH, unten}, {R - TH, unten}, TH, false, "f", "l",
-                  {0, TH});
+        Masslinie(canvas, kontext, {L + TH, unten}, {R - TH, unten}, TH, false, "f", "l", {0, TH});
     };
     if (belastungsfall == 0) {
         kontext.SetStiftFaktor(3);
@@ -255,8 +253,8 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
                       {0, -2 * TH});
         } else if (anwendungsfall == 0) {
             laengeMass();
-            Masslinie(canvas, kontext, {L + W / 4, unten}, {L + 3 * (W / 4), unten}, TH, false,
-                      "", "e", {0, -TH});
+            Masslinie(canvas, kontext, {L + W / 4, unten}, {L + 3 * (W / 4), unten}, TH, false, "",
+                      "e", {0, -TH});
         } else {
             const int y = unten + TH;
             Lastpfeil(canvas, kontext, {L + TH / 2, y}, {R - TH / 2, y}, false, "", "", kopf);
@@ -311,8 +309,8 @@ void LastPfeile(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
             const QPoint p2 = pixel(punkte[i + 1]);
             Linie(canvas, p1.x(), p1.y(), p2.x(), p2.y());
             for (int x = p1.x(); x < p2.x(); x += schritt) {
-                Pfeil(canvas, kontext, x, Zwischenwert(x, p1.x(), p1.y(), p2.x(), p2.y()),
-                      r.Unten, zeile);
+                Pfeil(canvas, kontext, x, Zwischenwert(x, p1.x(), p1.y(), p2.x(), p2.y()), r.Unten,
+                      zeile);
             }
             Pfeil(canvas, kontext, p2.x(), p2.y(), r.Unten, zeile);
         }

@@ -51,6 +51,9 @@ QChar Griechisch(char c) {
 
 QFont ArialSchrift(int punkte) {
     QFont schrift(QStringLiteral("Arial"));
+    // Liberation Sans has Arial's metrics; naming it keeps the texts' widths even where the
+    // font configuration has no alias for Arial.
+    schrift.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
     schrift.setPointSize(std::max(1, punkte));
     return schrift;
 }
