@@ -7,9 +7,10 @@ Unterbefehl KatalogBefehl();
 Unterbefehl BerechnenBefehl();
 Unterbefehl BerichtBefehl();
 Unterbefehl DxfBefehl();
+Unterbefehl SkizzeBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl(), DxfBefehl()};
+    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl(), DxfBefehl(), SkizzeBefehl()};
 }
 
 } // namespace trv::cli
