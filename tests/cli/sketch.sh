@@ -54,6 +54,17 @@ rsvg-convert "$scratch/input.svg" -o "$scratch/input-svg.png" || fail "rsvg-conv
 run 0 sketch "$scratch/platte-platte.TRV" --view row --size 300x200 -o "$scratch/small.PNG"
 [ "$(identify -format '%w %h' "$scratch/small.PNG")" = "300 200" ] || fail "--size ignored"
 
+# Numbers in the sketch texts follow the regional settings; the project file reads the same
+# under either locale.
+sed 's|<TPlatteDicke>280</TPlatteDicke>|<TPlatteDicke>280.5</TPlatteDicke>|g' \
+    "$data/platte-wand-beliebig.TRV" >"$scratch/komma.TRV"
+run 0 calc "$scratch/komma.TRV" -o "$scratch/komma.TRV"
+LC_ALL=de_DE.UTF-8 "$cli" sketch "$scratch/komma.TRV" --view view -o "$scratch/komma.svg" ||
+    fail "sketch under de_DE"
+grep -q '>280,5<' "$scratch/komma.svg" || fail "no 280,5 in the view under de_DE"
+LC_ALL=C "$cli" sketch "$scratch/komma.TRV" --view view -o "$scratch/punkt.svg" || fail "sketch under C"
+grep -q '>280.5<' "$scratch/punkt.svg" || fail "no 280.5 in the view under C"
+
 # --position picks the position; beyond the project it is a usage error.
 run 0 calc "$data/drei-positionen.TRV" -o "$scratch/drei.TRV"
 run 0 sketch "$scratch/drei.TRV" --view row --position 3 -o "$scratch/drei-3.png"
