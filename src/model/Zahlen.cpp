@@ -93,6 +93,15 @@ std::string ZahlDateiText(double wert, char dezimaltrenner) {
     return text;
 }
 
+std::string ZahlGerundet(double wert, int dezimalen, char dezimaltrenner) {
+    dezimalen = dezimalen < 0 ? 0 : (dezimalen > 9 ? 9 : dezimalen);
+    if (!std::isfinite(wert)) {
+        return "-";
+    }
+    const double faktor = std::pow(10.0, dezimalen);
+    return ZahlAlsText(RundeGerade(wert * faktor) / faktor, "0", dezimaltrenner);
+}
+
 std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner) {
     dezimalen = dezimalen < 0 ? 0 : (dezimalen > 9 ? 9 : dezimalen);
     if (!std::isfinite(wert)) {

@@ -29,6 +29,11 @@ std::string ZahlDateiText(double wert, char dezimaltrenner = '.');
 // 0 decimals "250", 0.5 with 2 decimals "0.50". Never "-0".
 std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner = '.');
 
+// The value rounded to the given number of decimals (0..9, halves to even) in the general
+// format: trailing zeros and the point of whole numbers dropped, so 12.0 with 1 decimal gives
+// "12", 12.44 gives "12.4" and 249.5 with 0 decimals "250". "-" for a value that is no number.
+std::string ZahlGerundet(double wert, int dezimalen, char dezimaltrenner = '.');
+
 // The text of an input field as a number, written with the regional decimal separator; the
 // fallback when it is empty or not a number. Never throws. A separator other than the regional
 // one is not a number here, so "1,000" under "." never silently becomes 1.

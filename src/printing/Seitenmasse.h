@@ -13,6 +13,10 @@ class QPrinter;
 
 namespace trv {
 
+// Screen resolution (px per inch) of the page images and of the program's pictures' natural
+// sizes when no screen is asked (batch output).
+inline constexpr int BildschirmDpi = 96;
+
 // What a printer tells about its page, in device pixels (the printer's device capabilities).
 struct Druckergeometrie {
     int AufloesungX = 0;  // pixels per inch

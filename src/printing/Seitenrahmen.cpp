@@ -1,6 +1,8 @@
 #include "printing/Seitenrahmen.h"
 
 #include "files/Ressourcen.h"
+#include "model/Modell.h"
+#include "model/Textlisten.h"
 #include "printing/Druckbilder.h"
 #include "printing/Seitenmasse.h"
 
@@ -57,6 +59,25 @@ void Kontaktblock(QPainter& canvas, const Seitenmasse& m) {
 }
 
 } // namespace
+
+Kopfdaten KopfAusModell(const TKModell& modell, const TKAnwendung& anwendung, bool mitGruenden) {
+    const TKProjektdaten& p = modell.Projektbeschreibung();
+    Kopfdaten kopf;
+    kopf.Bauvorhaben = p.Bauvorhaben();
+    kopf.Firma = p.Firma();
+    kopf.Bearbeiter = p.Bearbeiter();
+    kopf.Datum = p.Datum();
+    kopf.Heute = modell.Regional().HeuteKurz;
+    kopf.Position = anwendung.Position();
+    if (mitGruenden) {
+        const TKErgebnisse& e = anwendung.Ergebnisse();
+        const std::vector<std::string> texte = TextlistenLaden().StatusLang();
+        for (std::uint16_t code : e.DornErgebnis(e.AktDorn()).Fehler().Codes()) {
+            kopf.Gruende.push_back(TKTextlisten::Text(texte, code));
+        }
+    }
+    return kopf;
+}
 
 double Seitenrahmen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
                     const Kopfdaten& kopf) {

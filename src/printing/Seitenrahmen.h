@@ -10,6 +10,8 @@ class QPrinter;
 namespace trv {
 
 class Seitenmasse;
+class TKAnwendung;
+class TKModell;
 
 // What the page head shows: the project description, the current position and, for a result
 // sheet, the reasons why the selected connector cannot be used.
@@ -22,6 +24,11 @@ struct Kopfdaten {
     std::string Position;
     std::vector<std::string> Gruende; // texts of the selected connector's error codes
 };
+
+// The head of a page of the project for the given position. With mitGruenden the texts of the
+// error codes of the position's selected connector are listed (a result sheet); a page that
+// is no result sheet (the schedule) leaves them out, since they belong to no line on it.
+Kopfdaten KopfAusModell(const TKModell& modell, const TKAnwendung& anwendung, bool mitGruenden);
 
 // Draws the frame of one page (logo, titles, date and company block, reasons, contact block)
 // and returns the height of the head in cm (never below 1.0); it is also stored in the metrics.

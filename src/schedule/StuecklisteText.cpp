@@ -1,10 +1,8 @@
 #include "schedule/StuecklisteText.h"
 
+#include "files/AtomareDatei.h"
 #include "files/Ressourcen.h"
-
-#include <cstdio>
-#include <fstream>
-#include <system_error>
+#include "model/Modell.h"
 
 namespace trv {
 
@@ -99,27 +97,22 @@ bool StuecklisteTextExport(const std::filesystem::path& datei, const Stueckliste
         inhalt += zeile;
         inhalt += "\r\n";
     }
-    std::filesystem::path vorlaeufig = datei;
-    vorlaeufig += ".tmp~";
-    bool geschrieben = false;
-    {
-        std::ofstream aus(vorlaeufig, std::ios::binary | std::ios::trunc);
-        if (aus) {
-            aus.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-            aus.close();
-            geschrieben = !aus.fail();
-        }
-    }
-    std::error_code ec;
-    if (geschrieben) {
-        std::filesystem::rename(vorlaeufig, datei, ec);
-        geschrieben = !ec;
-    }
-    if (!geschrieben) {
-        std::filesystem::remove(vorlaeufig, ec);
+    std::string grund;
+    if (!DateiAtomarSchreiben(datei, inhalt, grund)) {
         fehler = Ressource(res::StuecklisteExportFehler);
+        return false;
     }
-    return geschrieben;
+    return true;
+}
+
+StuecklistenTextDaten TextDatenAusModell(const TKModell& modell) {
+    StuecklistenTextDaten d;
+    d.Firma = modell.Projektbeschreibung().Firma();
+    d.Bauvorhaben = modell.Projektbeschreibung().Bauvorhaben();
+    d.Heute = modell.Regional().HeuteKurz;
+    d.Bemerkung = modell.Stueckliste().GetBemerkung();
+    d.Eintraege = modell.Stueckliste().Eintraege();
+    return d;
 }
 
 } // namespace trv

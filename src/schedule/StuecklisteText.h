@@ -8,6 +8,8 @@
 
 namespace trv {
 
+class TKModell;
+
 // What the text export of the connector schedule needs.
 struct StuecklistenTextDaten {
     std::vector<std::string> Firma; // company lines of the project description
@@ -24,8 +26,12 @@ std::vector<std::string> StuecklisteTextZeilen(const StuecklistenTextDaten& date
 // Writes the text export: UTF-8 without byte order mark, every line ended by CR LF. A line
 // break inside a text becomes a blank, so the file's line structure is always that of the
 // export. The file is written to a temporary file beside it and then renamed, so a failure
-// never leaves a half-written export. False (and the program's message in fehler) on failure.
+// never leaves a half-written export (an existing file stays as it was). False (and the program's
+// message in fehler) on failure.
 bool StuecklisteTextExport(const std::filesystem::path& datei, const StuecklistenTextDaten& daten,
                            std::string& fehler);
+
+// The export data of a project: its description, today's date and its schedule.
+StuecklistenTextDaten TextDatenAusModell(const TKModell& modell);
 
 } // namespace trv

@@ -1,6 +1,8 @@
 #include "schedule/Stuecklistenregeln.h"
 
+#include "calculation/Katalog.h"
 #include "files/Ressourcen.h"
+#include "model/Modell.h"
 #include "model/Zahlen.h"
 
 #include <cmath>
@@ -59,6 +61,20 @@ std::optional<std::size_t> ZuErsetzenderEintrag(const std::vector<StuecklistenEi
         }
     }
     return std::nullopt;
+}
+
+bool InStueckliste(TKModell& modell, const std::string& k, const UeberschreibenFrage& frage) {
+    const TKAnwendung& anwendung = modell.AktuelleAnwendung();
+    const TKErgebnisse& ergebnisse = anwendung.Ergebnisse();
+    const int typ = ergebnisse.AktDorn();
+    StuecklistenEintrag neu = NeuerEintrag(
+        anwendung.Position(), ergebnisse.GetAnzDorn(typ), DornName(typ), modell.AktAnwendung(),
+        ergebnisse.DornErgebnis(typ).FRd(), modell.Regional().Dezimaltrenner);
+    TKStueckliste& liste = modell.Stueckliste();
+    if (const auto index = ZuErsetzenderEintrag(liste.Eintraege(), k, frage)) {
+        return liste.EintragErsetzen(std::move(neu), static_cast<int>(*index) + 1);
+    }
+    return liste.EintragHinzufuegen(std::move(neu));
 }
 
 void AnzahlPositionenSetzen(StuecklistenEintrag& eintrag, int n) {

@@ -8,6 +8,8 @@
 
 namespace trv {
 
+class TKModell;
+
 // One schedule entry: ten strings, see the index constants.
 using StuecklistenEintrag = std::vector<std::string>;
 
@@ -43,6 +45,12 @@ using UeberschreibenFrage = std::function<bool(const std::string& frage)>;
 std::optional<std::size_t> ZuErsetzenderEintrag(const std::vector<StuecklistenEintrag>& eintraege,
                                                 const std::string& k,
                                                 const UeberschreibenFrage& frage);
+
+// "Add to Connector Schedule": a new entry for the selected connector type of the model's
+// current position. k is the current position number as the position selector shows it; an
+// entry recorded under that number is replaced when the user answers Yes, otherwise the new
+// entry is appended. False when the schedule is full (nothing changes).
+bool InStueckliste(TKModell& modell, const std::string& k, const UeberschreibenFrage& frage);
 
 // Sets the number of identical positions n and the total n * connectors per position.
 void AnzahlPositionenSetzen(StuecklistenEintrag& eintrag, int n);

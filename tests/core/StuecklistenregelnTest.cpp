@@ -1,6 +1,10 @@
 #include "schedule/Stuecklistenregeln.h"
 
+#include "model/Modell.h"
+
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace trv {
 namespace {
@@ -91,6 +95,95 @@ TEST(Stuecklistenregeln, StatusEinerAnderenSpracheIstNichtAktiv) {
     ASSERT_EQ(aktiv.size(), 2u);
     EXPECT_EQ(aktiv[0], &l[0]);
     EXPECT_EQ(aktiv[1], &l[2]);
+}
+
+// A project with three positions; position nr has nr * 4 connectors of type TRV 30 (index 3)
+// with FRd = 50.25 kN, as if calculated. Comma as decimal separator.
+std::unique_ptr<TKModell> Projekt() {
+    TKRegional regional = TKRegional::Standard();
+    regional.Dezimaltrenner = ',';
+    auto m = std::make_unique<TKModell>(TKIniDatei{}, regional);
+    m->SetAnzAnwendung(3);
+    for (int nr = 1; nr <= 3; ++nr) {
+        TKErgebnisse& e = m->Anwendung(nr).Ergebnisse();
+        e.SetAktDorn(3);
+        e.SetAnzDorn(3, static_cast<std::uint16_t>(4 * nr));
+        e.DornErgebnis(3).SetFRd(50.25);
+        m->Anwendung(nr).SetPosition("Wall " + std::to_string(nr));
+    }
+    return m;
+}
+
+UeberschreibenFrage Antworten(std::vector<bool> antworten, int& gefragt) {
+    return [antworten, &gefragt](const std::string&) {
+        return antworten.at(static_cast<std::size_t>(gefragt++));
+    };
+}
+
+TEST(InStueckliste, NeuerEintragAusDerAktuellenPosition) {
+    auto m = Projekt();
+    m->SetAktAnwendung(2);
+    int gefragt = 0;
+    ASSERT_TRUE(InStueckliste(*m, "2", Antworten({}, gefragt)));
+    EXPECT_EQ(gefragt, 0);
+    ASSERT_EQ(m->Stueckliste().AnzEintraege(), 1);
+    const auto e = m->Stueckliste().GetEintrag(1);
+    const StuecklistenEintrag erwartet{"Wall 2", "1", "8", "TRV 30", "8",
+                                       "Active", "2", "",  "50,2",   "8"};
+    EXPECT_EQ(e, erwartet);
+}
+
+TEST(InStueckliste, ZweimalMitJaBleibtEinEintragMitDenNeuenDaten) {
+    auto m = Projekt();
+    m->SetAktAnwendung(2);
+    int gefragt = 0;
+    InStueckliste(*m, "2", Antworten({true}, gefragt));
+    m->AktuelleAnwendung().Ergebnisse().SetAnzDorn(3, 11);
+    InStueckliste(*m, " 2 ", Antworten({true}, gefragt));
+    EXPECT_EQ(gefragt, 1);
+    ASSERT_EQ(m->Stueckliste().AnzEintraege(), 1);
+    EXPECT_EQ(m->Stueckliste().GetEintrag(1)[stk::AnzahlDorne], "11");
+}
+
+TEST(InStueckliste, ZweimalMitNeinGibtZweiEintraege) {
+    auto m = Projekt();
+    m->SetAktAnwendung(2);
+    int gefragt = 0;
+    InStueckliste(*m, "2", Antworten({}, gefragt));
+    InStueckliste(*m, "2", Antworten({false}, gefragt));
+    EXPECT_EQ(m->Stueckliste().AnzEintraege(), 2);
+}
+
+TEST(InStueckliste, NeinBeimErstenJaBeimZweitenErsetztDenZweiten) {
+    auto m = Projekt();
+    m->SetAktAnwendung(1);
+    int gefragt = 0;
+    InStueckliste(*m, "1", Antworten({}, gefragt));
+    m->SetAktAnwendung(2);
+    InStueckliste(*m, "2", Antworten({}, gefragt));
+    InStueckliste(*m, "2", Antworten({false}, gefragt));
+    ASSERT_EQ(m->Stueckliste().AnzEintraege(), 3);
+    m->AktuelleAnwendung().SetPosition("Wall 2 new");
+    gefragt = 0;
+    InStueckliste(*m, "2", Antworten({false, true}, gefragt));
+    EXPECT_EQ(gefragt, 2);
+    ASSERT_EQ(m->Stueckliste().AnzEintraege(), 3);
+    EXPECT_EQ(m->Stueckliste().GetEintrag(1)[stk::Position], "Wall 1");
+    EXPECT_EQ(m->Stueckliste().GetEintrag(2)[stk::Position], "Wall 2");
+    EXPECT_EQ(m->Stueckliste().GetEintrag(3)[stk::Position], "Wall 2 new");
+}
+
+TEST(InStueckliste, DieNummerZaehltNichtDieBezeichnung) {
+    auto m = Projekt();
+    m->SetAktAnwendung(3);
+    int gefragt = 0;
+    InStueckliste(*m, "3", Antworten({}, gefragt));
+    // Position 1 is deleted: the former position 3 is now number 2 and is not recognised.
+    ASSERT_TRUE(m->PositionLoeschen(1));
+    m->SetAktAnwendung(2);
+    InStueckliste(*m, "2", Antworten({}, gefragt));
+    EXPECT_EQ(gefragt, 0);
+    EXPECT_EQ(m->Stueckliste().AnzEintraege(), 2);
 }
 
 } // namespace

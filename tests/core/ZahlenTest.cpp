@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -36,6 +37,18 @@ TEST(ZahlFest, RoundsHalfToEvenWithRegionalSeparator) {
     EXPECT_EQ(ZahlFest(310.6, 0), "311");
     EXPECT_EQ(ZahlFest(-0.04, 1), "0.0");
     EXPECT_EQ(ZahlFest(1234567.0, 1), "1234567.0");
+}
+
+TEST(ZahlGerundet, GeneralFormatAfterRounding) {
+    EXPECT_EQ(ZahlGerundet(12.0, 1), "12");
+    EXPECT_EQ(ZahlGerundet(12.44, 1), "12.4");
+    EXPECT_EQ(ZahlGerundet(12.46, 1, ','), "12,5");
+    EXPECT_EQ(ZahlGerundet(1.35, 2), "1.35");
+    EXPECT_EQ(ZahlGerundet(249.5, 0), "250");
+    EXPECT_EQ(ZahlGerundet(250.5, 0), "250");
+    EXPECT_EQ(ZahlGerundet(-0.04, 1), "0");
+    EXPECT_EQ(ZahlGerundet(123456.0, 0), "123456"); // never grouped, never an exponent
+    EXPECT_EQ(ZahlGerundet(std::nan(""), 1), "-");
 }
 
 TEST(TextAlsZahl, OnlyTheRegionalSeparatorCounts) {
