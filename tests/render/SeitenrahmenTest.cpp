@@ -1,6 +1,7 @@
 #include "printing/Seitenrahmen.h"
 
 #include "PdfText.h"
+#include "model/Modell.h"
 #include "printing/Druckbilder.h"
 #include "printing/Seitenmasse.h"
 
@@ -161,6 +162,32 @@ TEST(SeitenrahmenPdf, KopfUndKontaktblockImPdf) {
     }
     EXPECT_FALSE(text.contains(QStringLiteral("Fourth line")));
     EXPECT_TRUE(test::PdfInfoLesen(pdf).Seitengroesse.contains(QStringLiteral("A4")));
+}
+
+TEST(KopfAusModell, ProjektPositionUndGruendeNurFuerDasErgebnisblatt) {
+    TKModell modell(TKIniDatei{}, TKRegional::Standard("09.12.2026"));
+    TKProjektdaten& p = modell.Projektbeschreibung();
+    p.SetBauvorhaben("Harbour Bridge");
+    p.SetFirma({"Alpha", "Beta"});
+    p.SetBearbeiter("A. Designer");
+    p.SetDatum("01.02.2026");
+    TKAnwendung& a = modell.AktuelleAnwendung();
+    a.SetPosition("Slab 3");
+    a.Ergebnisse().SetAktDorn(4);
+    a.Ergebnisse().DornErgebnis(4).Fehler().MeldungHinzufuegen(2);
+    a.Ergebnisse().DornErgebnis(4).Fehler().MeldungHinzufuegen(1);
+    a.Ergebnisse().DornErgebnis(3).Fehler().MeldungHinzufuegen(9); // not the selected type
+
+    const Kopfdaten blatt = KopfAusModell(modell, a, true);
+    EXPECT_EQ(blatt.Bauvorhaben, "Harbour Bridge");
+    EXPECT_EQ(blatt.Firma, (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(blatt.Bearbeiter, "A. Designer");
+    EXPECT_EQ(blatt.Datum, "01.02.2026");
+    EXPECT_EQ(blatt.Heute, "09.12.2026");
+    EXPECT_EQ(blatt.Position, "Slab 3");
+    EXPECT_EQ(blatt.Gruende,
+              (std::vector<std::string>{"Load too great", "Concrete thickness too small"}));
+    EXPECT_TRUE(KopfAusModell(modell, a, false).Gruende.empty());
 }
 
 } // namespace
