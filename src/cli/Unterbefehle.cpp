@@ -8,9 +8,11 @@ Unterbefehl BerechnenBefehl();
 Unterbefehl BerichtBefehl();
 Unterbefehl DxfBefehl();
 Unterbefehl SkizzeBefehl();
+Unterbefehl StuecklisteBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl(), DxfBefehl(), SkizzeBefehl()};
+    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl(),
+            DxfBefehl(),     SkizzeBefehl(),    StuecklisteBefehl()};
 }
 
 } // namespace trv::cli

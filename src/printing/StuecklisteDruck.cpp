@@ -1,6 +1,7 @@
 #include "printing/StuecklisteDruck.h"
 
 #include "files/Ressourcen.h"
+#include "model/Modell.h"
 #include "printing/Seitenmasse.h"
 #include "printing/Seitenrahmen.h"
 
@@ -28,6 +29,10 @@ void Punktlinie(QPainter& canvas, int x1, int x2, int y) {
 }
 
 } // namespace
+
+StuecklistenDruckdaten DruckdatenAusModell(const TKModell& modell) {
+    return {modell.Stueckliste().GetBemerkung(), modell.Stueckliste().Eintraege()};
+}
 
 void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
                          const Kopfdaten& kopf, const StuecklistenDruckdaten& daten,

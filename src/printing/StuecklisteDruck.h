@@ -13,6 +13,7 @@ class QPrinter;
 namespace trv {
 
 class Seitenmasse;
+class TKModell;
 struct Druckergeometrie;
 struct Kopfdaten;
 
@@ -21,6 +22,9 @@ struct StuecklistenDruckdaten {
     std::vector<std::string> Bemerkung;
     std::vector<StuecklistenEintrag> Eintraege; // all entries; only active ones are drawn
 };
+
+// The remark and the entries of the project's schedule.
+StuecklistenDruckdaten DruckdatenAusModell(const TKModell& modell);
 
 // Where the schedule is drawn; decides what happens when a page is full.
 struct StuecklistenZiel {

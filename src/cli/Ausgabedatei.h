@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QSize>
+
+#include <functional>
+#include <string>
+
+class QImage;
+class QPainter;
+class QPrinter;
+
+namespace trv::cli {
+
+// Output files of the drawing subcommands. Each is made completely in memory or in a
+// temporary file beside the target and only then put in its place, so a failure never
+// leaves a half-written file and an existing file stays as it was. False with a reason.
+
+// A raster picture; the format follows the extension (png, bmp, jpg).
+bool BildSpeichern(const std::string& pfad, const QImage& bild, std::string& fehler);
+
+// A vector picture (SVG) of the given size in pixels at the given resolution.
+bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
+                  const std::function<void(QPainter&)>& zeichnen, std::string& fehler);
+
+// A PDF printed through a QPrinter in PDF mode with A4 paper; drucken prints the document.
+bool PdfSpeichern(const std::string& pfad,
+                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler);
+
+// The lower-case extension of a path without the dot ("" when there is none).
+std::string Endung(const std::string& pfad);
+
+} // namespace trv::cli

@@ -1,0 +1,74 @@
+#include "cli/Ausgabedatei.h"
+#include "cli/Grafik.h"
+#include "cli/Kommandozeile.h"
+#include "cli/Projekt.h"
+#include "model/Modell.h"
+#include "printing/Seitenmasse.h"
+#include "printing/Seitenrahmen.h"
+#include "printing/StuecklisteDruck.h"
+#include "schedule/StuecklisteText.h"
+
+#include <QPrinter>
+
+#include <ostream>
+
+namespace trv::cli {
+
+namespace {
+
+constexpr const char* Aufruf = "schedule IN.TRV -o OUT.txt|OUT.pdf";
+
+int Stueckliste(const Argumente& args, std::ostream&, std::ostream& err) {
+    const std::optional<std::string> ziel = args.Wert("-o");
+    const auto aufruf = [&] {
+        err << "trv-cli schedule: expects one input file and -o OUT.txt or OUT.pdf\nusage: trv-cli "
+            << Aufruf << "\n";
+        return ExitAufruf;
+    };
+    if (args.Positionen().size() != 1 || !ziel) {
+        return aufruf();
+    }
+    // The project is read first: an unreadable input is reported as such whatever the output.
+    const std::unique_ptr<TKModell> modell = ProjektOeffnen(args.Positionen().front(), err);
+    if (!modell) {
+        return ExitDatei;
+    }
+    const std::string endung = Endung(*ziel);
+    if (endung != "txt" && endung != "pdf") {
+        return aufruf();
+    }
+    std::string fehler;
+    bool ok = false;
+    if (endung == "txt") {
+        ok = StuecklisteTextExport(*ziel, TextDatenAusModell(*modell), fehler);
+    } else {
+        const Grafikumgebung grafik;
+        // The schedule's head belongs to no position: it lists no reasons.
+        const Kopfdaten kopf = KopfAusModell(*modell, modell->AktuelleAnwendung(), false);
+        const StuecklistenDruckdaten daten = DruckdatenAusModell(*modell);
+        Seitenmasse masse;
+        ok = PdfSpeichern(
+            *ziel,
+            [&](QPrinter& drucker, std::string& grund) {
+                return StuecklisteDrucken(drucker, masse, kopf, daten, grund);
+            },
+            fehler);
+    }
+    if (!ok) {
+        err << "trv-cli schedule: " << *ziel << ": " << fehler << "\n";
+        return ExitFehler;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+Unterbefehl StuecklisteBefehl() {
+    return {"schedule",
+            Aufruf,
+            "the connector schedule: the fixed-column text export or the printed pages as PDF",
+            {{"-o", true}},
+            Stueckliste};
+}
+
+} // namespace trv::cli
