@@ -9,10 +9,11 @@ Unterbefehl BerichtBefehl();
 Unterbefehl DxfBefehl();
 Unterbefehl SkizzeBefehl();
 Unterbefehl StuecklisteBefehl();
+Unterbefehl BlattBefehl();
 
 std::vector<Unterbefehl> AlleUnterbefehle() {
-    return {KatalogBefehl(), BerechnenBefehl(), BerichtBefehl(),
-            DxfBefehl(),     SkizzeBefehl(),    StuecklisteBefehl()};
+    return {KatalogBefehl(), BerechnenBefehl(),   BerichtBefehl(), DxfBefehl(),
+            SkizzeBefehl(),  StuecklisteBefehl(), BlattBefehl()};
 }
 
 } // namespace trv::cli

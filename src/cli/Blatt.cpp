@@ -1,0 +1,101 @@
+#include "cli/Ausgabedatei.h"
+#include "cli/Grafik.h"
+#include "cli/Kommandozeile.h"
+#include "cli/Projekt.h"
+#include "model/Modell.h"
+#include "printing/Ergebnisblatt.h"
+#include "printing/Positionsskizzen.h"
+#include "printing/Seitenmasse.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPrinter>
+
+#include <ostream>
+
+namespace trv::cli {
+
+namespace {
+
+constexpr const char* Aufruf = "sheet IN.TRV -o OUT.pdf|OUT.png|OUT.svg [--position N]";
+
+int Blatt(const Argumente& args, std::ostream&, std::ostream& err) {
+    const std::optional<std::string> ziel = args.Wert("-o");
+    const auto aufruf = [&] {
+        err << "trv-cli sheet: expects one input file and -o OUT.pdf, OUT.png or OUT.svg\n"
+               "usage: trv-cli "
+            << Aufruf << "\n";
+        return ExitAufruf;
+    };
+    if (args.Positionen().size() != 1 || !ziel) {
+        return aufruf();
+    }
+    // The project is read first: an unreadable input is reported as such whatever the output.
+    const std::unique_ptr<TKModell> modell = ProjektOeffnen(args.Positionen().front(), err);
+    if (!modell) {
+        return ExitDatei;
+    }
+    const std::string endung = Endung(*ziel);
+    if (endung != "pdf" && endung != "png" && endung != "svg") {
+        return aufruf();
+    }
+    const std::optional<int> nr = GewaehltePosition(args, *modell, err);
+    if (!nr) {
+        err << "usage: trv-cli " << Aufruf << "\n";
+        return ExitAufruf;
+    }
+    const TKAnwendung& anwendung = modell->Anwendung(*nr);
+    if (!anwendung.Ergebnisse().Berechnet()) {
+        err << "trv-cli sheet: position " << *nr
+            << " is not calculated; the sheet shows its stored values\n";
+    }
+
+    const Grafikumgebung grafik;
+    const char trenner = modell->Regional().Dezimaltrenner;
+    Positionsskizzen skizzen(*modell, anwendung, trenner);
+    Ergebnisblatt blatt(anwendung, KopfAusModell(*modell, anwendung, true), trenner, skizzen);
+    Seitenmasse masse;
+    std::string fehler;
+    bool ok = false;
+    if (endung == "pdf") {
+        ok = PdfSpeichern(
+            *ziel,
+            [&](QPrinter& drucker, std::string& grund) {
+                return ErgebnisblattDrucken(drucker, masse, blatt, grund);
+            },
+            fehler);
+    } else {
+        // Page 1 as the picture exports take it: the preview image, or drawn anew as a vector
+        // picture with the preview's metrics.
+        const std::vector<QImage> seiten =
+            ErgebnisblattVorschau(masse, StandardGeometrie(), BildschirmDpi, blatt);
+        if (endung == "png") {
+            ok = BildSpeichern(*ziel, seiten.front(), fehler);
+        } else {
+            ok = SvgSpeichern(
+                *ziel, seiten.front().size(), BildschirmDpi,
+                [&](QPainter& canvas) {
+                    canvas.fillRect(QRect(QPoint(0, 0), seiten.front().size()), Qt::white);
+                    ErgebnisblattSeite1Export(canvas, masse, blatt);
+                },
+                fehler);
+        }
+    }
+    if (!ok) {
+        err << "trv-cli sheet: " << *ziel << ": " << fehler << "\n";
+        return ExitFehler;
+    }
+    return ExitOk;
+}
+
+} // namespace
+
+Unterbefehl BlattBefehl() {
+    return {"sheet",
+            Aufruf,
+            "the result sheet of a position: every page into a PDF, page 1 into a picture",
+            {{"-o", true}, {"--position", true}},
+            Blatt};
+}
+
+} // namespace trv::cli
