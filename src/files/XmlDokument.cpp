@@ -140,7 +140,12 @@ std::string GrenzenPruefen(xmlNode* wurzel) {
 // --- TKElement ---------------------------------------------------------------
 
 std::string TKElement::Name() const {
-    return knoten_ ? S(knoten_->name) : std::string();
+    return std::string(NameAnsicht());
+}
+
+std::string_view TKElement::NameAnsicht() const {
+    return knoten_ && knoten_->name ? std::string_view(reinterpret_cast<const char*>(knoten_->name))
+                                    : std::string_view();
 }
 
 TKElement TKElement::KindAnhaengen(const std::string& name) {
@@ -258,8 +263,10 @@ namespace {
 
 // No XML_PARSE_NOENT (entities stay unexpanded), no DTD loading or validation, no network,
 // and no XML_PARSE_HUGE, so libxml2's limits on text size and depth stay in force.
+// XML_PARSE_NOBLANKS drops the indentation between elements (half of all nodes of a project
+// file); a text that is all blanks, the whole content of its element, is kept.
 constexpr int kLeseOptionen = XML_PARSE_NONET | XML_PARSE_NOCDATA | XML_PARSE_NOERROR |
-                              XML_PARSE_NOWARNING | XML_PARSE_NOXINCNODE;
+                              XML_PARSE_NOWARNING | XML_PARSE_NOXINCNODE | XML_PARSE_NOBLANKS;
 
 int AusDateiLesen(void* kontext, char* puffer, int laenge) {
     auto* in = static_cast<std::ifstream*>(kontext);

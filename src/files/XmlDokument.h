@@ -28,6 +28,8 @@ public:
 
     // The element's local name (without a namespace prefix).
     std::string Name() const;
+    // The same as a view into the document, valid while the document lives.
+    std::string_view NameAnsicht() const;
 
     // Appends a child element with that name and returns it.
     TKElement KindAnhaengen(const std::string& name);

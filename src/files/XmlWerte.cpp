@@ -1,5 +1,7 @@
 #include "files/XmlWerte.h"
 
+#include <algorithm>
+
 #include "model/Zahlen.h"
 
 #include <charconv>
@@ -49,9 +51,11 @@ void SchreibeStringListe(TKElement eltern, const std::string& name,
 TKLeser::TKLeser(TKElement element) : element_(element) {
     // Looked up by name once, so that reading n numbered children stays linear in n.
     for (TKElement k = element_.KindAn(0); k; k = k.NaechstesGeschwister()) {
-        ++anzahlKinder_;
-        kinder_.try_emplace(k.Name(), k);
+        kinder_.emplace_back(k.NameAnsicht(), k);
     }
+    anzahlKinder_ = kinder_.size();
+    std::stable_sort(kinder_.begin(), kinder_.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 void TKLeser::Fehlschlag(const std::string& grund) {
@@ -62,8 +66,10 @@ void TKLeser::Fehlschlag(const std::string& grund) {
 }
 
 TKElement TKLeser::Kind(const std::string& name) const {
-    const auto it = kinder_.find(name);
-    return it == kinder_.end() ? TKElement() : it->second;
+    const std::string_view gesucht(name);
+    const auto it = std::lower_bound(kinder_.begin(), kinder_.end(), gesucht,
+                                     [](const auto& k, std::string_view n) { return k.first < n; });
+    return it != kinder_.end() && it->first == gesucht ? it->second : TKElement();
 }
 
 long long TKLeser::Int(const std::string& name, long long vorgabe, long long min, long long max) {

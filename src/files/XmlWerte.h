@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <limits>
 #include <string>
-#include <unordered_map>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace trv::xml {
@@ -61,7 +62,9 @@ public:
 
 private:
     TKElement element_;
-    std::unordered_map<std::string, TKElement> kinder_; // first child of each name
+    // The children sorted by name (equal names in document order), for lookups without
+    // allocating: a project file has hundreds of thousands of small elements.
+    std::vector<std::pair<std::string_view, TKElement>> kinder_;
     std::size_t anzahlKinder_ = 0;
     bool ok_ = true;
     std::string fehler_;
