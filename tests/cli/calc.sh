@@ -8,14 +8,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 command -v xmllint >/dev/null || { echo "FAIL: xmllint (libxml2-utils) is missing" >&2; exit 1; }
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { # run EXPECTED_CODE args...: runs trv-cli, stdout/stderr to the scratch folder
-    local expected=$1
-    shift
-    local code=0
-    "$cli" "$@" >"$scratch/out.txt" 2>"$scratch/err.txt" || code=$?
-    [ "$code" = "$expected" ] || { cat "$scratch/err.txt" >&2; fail "trv-cli $* exited $code, expected $expected"; }
-}
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 # An uncalculated copy of a calculated project: every result marked as not calculated.
 sed 's|<TBerechnet>1</TBerechnet>|<TBerechnet>0</TBerechnet>|g' "$data/drei-positionen.TRV" >"$scratch/in.TRV"

@@ -8,7 +8,7 @@ scratch=$2
 rm -rf "$scratch"
 mkdir -p "$scratch"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 commands=$("$cli" --help | sed -n 's/^  \([a-z][a-z-]*\)\b.*/\1/p')
 [ -n "$commands" ] || fail "no commands in the overview"

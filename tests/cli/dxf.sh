@@ -11,7 +11,7 @@ python=/usr/bin/python3
 rm -rf "$scratch"
 mkdir -p "$scratch/drawings"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 # A missing reader must fail, not skip.
 [ -x "$python" ] || fail "$python is missing (install python3-ezdxf)"

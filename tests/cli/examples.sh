@@ -9,7 +9,7 @@ examples=$(cd "$(dirname "$0")/../../examples" && pwd)
 rm -rf "$scratch"
 mkdir -p "$scratch"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 for project in "$examples"/*.TRV; do
     name=$(basename "$project")

@@ -8,7 +8,7 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 [ -x /usr/bin/python3 ] || { echo "FAIL: /usr/bin/python3 is missing" >&2; exit 1; }
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 count=0
 for project in "$examples"/*.TRV; do

@@ -10,14 +10,7 @@ for tool in pdfinfo pdftotext /usr/bin/python3; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool (poppler-utils, python3) is missing" >&2; exit 1; }
 done
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { # run EXPECTED_CODE args...
-    local expected=$1
-    shift
-    local code=0
-    "$cli" "$@" >"$scratch/out.txt" 2>"$scratch/err.txt" || code=$?
-    [ "$code" = "$expected" ] || { cat "$scratch/err.txt" >&2; fail "trv-cli $* exited $code, expected $expected"; }
-}
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 # projekt N OUT: a project with N schedule entries; entry 2 is not active, entry N has 12
 # identical positions of 12 connectors (144) and a fire protection sleeve.

@@ -11,14 +11,7 @@ for tool in pdfinfo pdftotext /usr/bin/python3; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool (poppler-utils, python3) is missing" >&2; exit 1; }
 done
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { # run EXPECTED_CODE args...
-    local expected=$1
-    shift
-    local code=0
-    "$cli" "$@" >"$scratch/out.txt" 2>"$scratch/err.txt" || code=$?
-    [ "$code" = "$expected" ] || { cat "$scratch/err.txt" >&2; fail "trv-cli $* exited $code, expected $expected"; }
-}
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 
 # "Selected: n * type" of a position as the project file stores it (the current position
 # when no number is given), read with Python's own XML parser.

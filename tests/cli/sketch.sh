@@ -12,14 +12,7 @@ for tool in identify rsvg-convert xmllint; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing" >&2; exit 1; }
 done
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-run() { # run EXPECTED_CODE args...
-    local expected=$1
-    shift
-    local code=0
-    "$cli" "$@" >"$scratch/out.txt" 2>"$scratch/err.txt" || code=$?
-    [ "$code" = "$expected" ] || { cat "$scratch/err.txt" >&2; fail "trv-cli $* exited $code, expected $expected"; }
-}
+source "$(dirname "$0")/../tools/cli_helfer.sh"
 # colours FILE: the number of distinct colours of a picture.
 colours() { identify -format '%k' "$1"; }
 
