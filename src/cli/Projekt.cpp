@@ -1,6 +1,6 @@
 #include "cli/Projekt.h"
 
-#include "cli/Umgebung.h"
+#include "platform/Umgebung.h"
 
 #include "model/Modell.h"
 #include <algorithm>
@@ -8,8 +8,8 @@
 namespace trv::cli {
 
 std::unique_ptr<TKModell> ProjektOeffnen(const std::string& pfad, std::ostream& err) {
-    const TKRegional regional = SystemRegional();
-    auto modell = std::make_unique<TKModell>(SystemIni(regional), regional);
+    const TKRegional regional = plattform::SystemRegional();
+    auto modell = std::make_unique<TKModell>(plattform::SystemIni(regional), regional);
     const TKDateiErgebnis ergebnis = modell->Oeffnen(pfad);
     for (const std::string& meldung : ergebnis.Meldungen) {
         err << pfad << ": " << meldung << "\n";

@@ -1,7 +1,7 @@
 #include "cli/Grafik.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"
-#include "cli/Umgebung.h"
+#include "platform/Umgebung.h"
 #include "files/AtomareDatei.h"
 #include "model/Modell.h"
 #include "sketches/Farbe.h"

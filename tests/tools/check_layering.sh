@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Fails when a file of the core includes a Qt header, or a file of the render
-# layer includes a widget header.
+# Fails when a file of the core includes a Qt header, a file of the render or platform
+# layer includes a widget header, or a lower layer includes a higher one.
 set -u
 root=$1
 status=0
@@ -14,16 +14,16 @@ if [ -d "$root/src/dxf" ]; then
   hits=$(grep -rnE '#include *<Q|#include *<qt' "$root/src/dxf" --exclude-dir=viewer || true)
   if [ -n "$hits" ]; then echo "core (dxf) includes Qt:"; echo "$hits"; status=1; fi
 fi
-for d in sketches printing; do
+for d in sketches printing platform; do
   [ -d "$root/src/$d" ] || continue
   hits=$(grep -rnE '#include *<(QtWidgets|QWidget|QApplication|QDialog|QMainWindow|QMessageBox|QLabel|QPushButton)' "$root/src/$d" || true)
   if [ -n "$hits" ]; then echo "render layer includes widgets:"; echo "$hits"; status=1; fi
-  hits=$(grep -rnE '#include *"(ui|app)/' "$root/src/$d" || true)
-  if [ -n "$hits" ]; then echo "render layer includes the ui layer:"; echo "$hits"; status=1; fi
+  hits=$(grep -rnE '#include *"(ui|app|cli)/' "$root/src/$d" || true)
+  if [ -n "$hits" ]; then echo "render/platform layer includes a higher layer:"; echo "$hits"; status=1; fi
 done
 for d in $core_dirs dxf; do
   [ -d "$root/src/$d" ] || continue
-  hits=$(grep -rnE '#include *"(sketches|printing|ui|app|cli)/' "$root/src/$d" || true)
+  hits=$(grep -rnE '#include *"(sketches|printing|platform|ui|app|cli)/' "$root/src/$d" || true)
   if [ -n "$hits" ]; then echo "core includes a higher layer:"; echo "$hits"; status=1; fi
 done
 [ $status -eq 0 ] && echo "layering ok"

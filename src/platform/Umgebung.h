@@ -3,7 +3,7 @@
 #include "files/IniDatei.h"
 #include "files/Regional.h"
 
-namespace trv::cli {
+namespace trv::plattform {
 
 // The regional settings of the system locale (LC_ALL / LC_NUMERIC / LANG).
 TKRegional SystemRegional();
@@ -11,4 +11,4 @@ TKRegional SystemRegional();
 // The user's INI file (beside the executable when that folder is writable).
 TKIniDatei SystemIni(const TKRegional& regional);
 
-} // namespace trv::cli
+} // namespace trv::plattform

@@ -1,4 +1,4 @@
-#include "cli/Umgebung.h"
+#include "platform/Umgebung.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <unistd.h>
 
-namespace trv::cli {
+namespace trv::plattform {
 
 namespace {
 
@@ -66,4 +66,4 @@ TKIniDatei SystemIni(const TKRegional& regional) {
     return TKIniDatei(IniPfadBestimmen(ProgrammOrdner()), regional);
 }
 
-} // namespace trv::cli
+} // namespace trv::plattform

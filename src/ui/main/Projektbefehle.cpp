@@ -1,0 +1,234 @@
+#include "ui/main/Projektbefehle.h"
+
+#include "calculation/Plausibilitaet.h"
+#include "ui/main/Rueckfragen.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace trv {
+
+namespace {
+
+// The busy cursor for the life of a file operation, restored on every way out.
+class Sanduhr {
+public:
+    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
+    Sanduhr(const Sanduhr&) = delete;
+    Sanduhr& operator=(const Sanduhr&) = delete;
+};
+
+QString AlsText(const std::string& s) { return QString::fromStdString(s); }
+
+} // namespace
+
+QString Programmtitel() {
+    return QCoreApplication::translate("Projektbefehle", "Varnel - TRV / ZEDE Shear Connectors");
+}
+
+Projektbefehle::Projektbefehle(Projektzustand& zustand, Rueckfragen& fragen, QObject* eltern)
+    : QObject(eltern), zustand_(zustand), fragen_(fragen) {}
+
+void Projektbefehle::AnzeigeModusSetzen(TAnzeigeModus modus) {
+    TKModell& modell = zustand_.Modell();
+    zustand_.SetModus(modus);
+    zustand_.Anwendung().Ergebnisse().SetBerechnet(modus != amEingabe);
+    if (modus == amEingabe) {
+        modell.SetSkizzeAnzeige(4);
+        modell.DornDatenLaden();
+        zustand_.Anwendung().Ergebnisse().SetAktDorn(modell.EingabeDorn());
+    }
+    emit ModusGeaendert(modus);
+}
+
+void Projektbefehle::DateinameSetzen(const QString& datei) {
+    zustand_.SetDateiname(datei);
+    emit DateinameGeaendert(zustand_.DateinameAnzeige());
+}
+
+bool Projektbefehle::SpeichernAbfrage() {
+    switch (fragen_.JaNeinAbbrechen(tr("Do you want to save current calculation?"))) {
+    case Antwort::Nein:
+        return true;
+    case Antwort::Abbrechen:
+        return false;
+    case Antwort::Ja:
+        break;
+    }
+    if (!zustand_.Dateiname().isEmpty()) {
+        return SpeichernAls(zustand_.Dateiname());
+    }
+    const std::optional<QString> datei = fragen_.DateiZumSpeichern(
+        {Programmtitel(), {Programmtitel() + QStringLiteral(" (*.TRV)")}, QStringLiteral("TRV"),
+         {}});
+    return datei && SpeichernAls(*datei);
+}
+
+bool Projektbefehle::Neu() {
+    if (!SpeichernAbfrage()) {
+        return false;
+    }
+    zustand_.NeuesModell();
+    zustand_.TextlistenNeuLaden();
+    DateinameSetzen({});
+    AnzeigeModusSetzen(amEingabe);
+    emit ProjektErsetzt();
+    return true;
+}
+
+bool Projektbefehle::Oeffnen() {
+    if (!SpeichernAbfrage()) {
+        return false;
+    }
+    const std::optional<QString> datei = fragen_.DateiZumOeffnen(
+        {Programmtitel(),
+         {Programmtitel() + QStringLiteral(" (*.TRV *.trv)"), tr("All files (*)")},
+         QStringLiteral("TRV"),
+         zustand_.Dateiname()});
+    return datei && ProjektLaden(*datei);
+}
+
+bool Projektbefehle::ProjektLaden(const QString& datei) {
+    TKDateiErgebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        zustand_.NeuesModell();
+        ergebnis = zustand_.Modell().Oeffnen(datei.toStdString());
+        if (!ergebnis.Ok) {
+            // A half-read project must not stay: a fresh one takes its place.
+            zustand_.NeuesModell();
+        }
+    }
+    if (ergebnis.Ok) {
+        DateinameSetzen(datei);
+    } else {
+        for (const std::string& meldung : ergebnis.Meldungen) {
+            fragen_.Meldung(AlsText(meldung));
+        }
+        DateinameSetzen({});
+    }
+    const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
+    AnzeigeModusSetzen(berechnet ? amUebersicht : amEingabe);
+    emit ProjektErsetzt();
+    return ergebnis.Ok;
+}
+
+bool Projektbefehle::SpeichernAls(const QString& datei) {
+    TKDateiErgebnis ergebnis;
+    {
+        const Sanduhr sanduhr;
+        ergebnis = zustand_.Modell().Speichern(datei.toStdString());
+    }
+    if (!ergebnis.Ok) {
+        for (const std::string& meldung : ergebnis.Meldungen) {
+            fragen_.Meldung(AlsText(meldung));
+        }
+        // The model notes the name it tried; the program keeps the file it last had.
+        zustand_.Modell().SetFileName(zustand_.Dateiname().toStdString());
+        return false;
+    }
+    DateinameSetzen(datei);
+    return true;
+}
+
+bool Projektbefehle::Speichern() {
+    if (zustand_.Dateiname().isEmpty()) {
+        return SpeichernUnter();
+    }
+    return SpeichernAls(zustand_.Dateiname());
+}
+
+bool Projektbefehle::SpeichernUnter() {
+    const std::string& bauvorhaben = zustand_.Modell().Projektbeschreibung().Bauvorhaben();
+    const bool leer = std::all_of(bauvorhaben.begin(), bauvorhaben.end(),
+                                  [](unsigned char c) { return std::isspace(c) != 0; });
+    const QString vorschlag = leer ? QString() : AlsText(bauvorhaben) + QStringLiteral(".TRV");
+    const std::optional<QString> datei = fragen_.DateiZumSpeichern(
+        {Programmtitel(), {Programmtitel() + QStringLiteral(" (*.TRV)")}, QStringLiteral("TRV"),
+         vorschlag});
+    return datei && SpeichernAls(*datei);
+}
+
+void Projektbefehle::PositionHinzufuegen() {
+    TKModell& modell = zustand_.Modell();
+    const int k = modell.AktAnwendung();
+    const int n = modell.AnzAnwendung();
+    modell.SetAnzAnwendung(n + 1);
+    modell.PositionKopieren(k, n + 1);
+    emit PositionenGeaendert();
+    PositionWaehlen(n + 1);
+}
+
+bool Projektbefehle::PositionLoeschen() {
+    TKModell& modell = zustand_.Modell();
+    std::string meldung;
+    if (!modell.PositionLoeschen(modell.AktAnwendung(), &meldung)) {
+        if (!meldung.empty()) {
+            fragen_.Meldung(AlsText(meldung));
+        }
+        return false;
+    }
+    emit PositionenGeaendert();
+    PositionWaehlen(modell.AnzAnwendung());
+    return true;
+}
+
+void Projektbefehle::PositionWaehlen(int nr) {
+    TKModell& modell = zustand_.Modell();
+    nr = std::clamp(nr, 1, static_cast<int>(modell.AnzAnwendung()));
+    modell.SetAktAnwendung(static_cast<std::uint16_t>(nr));
+    const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
+    AnzeigeModusSetzen(berechnet ? amUebersicht : amEingabe);
+    emit PositionGewechselt();
+}
+
+QStringList Projektbefehle::EingabenPruefen() {
+    QStringList hinweise;
+    for (const std::string& text : trv::EingabenPruefen(zustand_.Anwendung())) {
+        hinweise << AlsText(text);
+    }
+    zustand_.Modell().SetCalcFlag(hinweise.isEmpty());
+    return hinweise;
+}
+
+void Projektbefehle::Rechnen() {
+    QStringList hinweise;
+    for (const std::string& text : zustand_.Anwendung().BemessungStarten()) {
+        hinweise << AlsText(text);
+    }
+    if (!hinweise.isEmpty()) {
+        emit Rechenhinweise(hinweise);
+    }
+}
+
+bool Projektbefehle::Berechnen(QStringList& hinweise) {
+    hinweise = EingabenPruefen();
+    if (!zustand_.Modell().CalcFlag()) {
+        AnzeigeModusSetzen(amEingabe);
+        return false;
+    }
+    TKModell& modell = zustand_.Modell();
+    Rechnen();
+    modell.SetSkizzeAnzeige(modell.ErgebnisAnzeige());
+    AnzeigeModusSetzen(amUebersicht);
+    return true;
+}
+
+bool Projektbefehle::Vorschau(QStringList& hinweise) {
+    hinweise = EingabenPruefen();
+    if (!zustand_.Modell().CalcFlag()) {
+        AnzeigeModusSetzen(amEingabe);
+        return false;
+    }
+    if (zustand_.Modus() != amUebersicht) {
+        Rechnen();
+    }
+    AnzeigeModusSetzen(amErgebnisblatt);
+    return true;
+}
+
+} // namespace trv

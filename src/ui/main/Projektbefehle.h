@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/main/Projektzustand.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace trv {
+
+class Rueckfragen;
+
+// What the file, position and calculation commands of the main window do to the project,
+// apart from the widgets that trigger them: the widgets forward the user's actions here and
+// follow the signals. Questions reach the user through Rueckfragen, so tests answer them.
+class Projektbefehle : public QObject {
+    Q_OBJECT
+public:
+    Projektbefehle(Projektzustand& zustand, Rueckfragen& fragen, QObject* eltern = nullptr);
+
+    Projektzustand& Zustand() { return zustand_; }
+
+    // Applies a display mode to the project: the position's results are valid in every mode
+    // but input; input mode draws the input sketch and preselects the input connector.
+    void AnzeigeModusSetzen(TAnzeigeModus modus);
+
+    // "Save current calculation?": No gives true, Cancel false, Yes saves (asking for a name
+    // when there is none) and gives the outcome of the save.
+    bool SpeichernAbfrage();
+    // New project (after the save question); false when the user cancelled.
+    bool Neu();
+    // The open dialog after the save question; false when cancelled or the file was unreadable.
+    bool Oeffnen();
+    // Replaces the project by the file's. An unreadable file leaves a fresh project, with its
+    // message shown, and no file name, so a later Save cannot overwrite that file with the
+    // empty project.
+    bool ProjektLaden(const QString& datei);
+    bool Speichern();
+    bool SpeichernUnter();
+    // Closing the window: the save question decides.
+    bool SchliessenErlaubt() { return SpeichernAbfrage(); }
+
+    // A copy of the current position (results included) appended and made current.
+    void PositionHinzufuegen();
+    // Refused with a message when it is the only position; else the last position becomes
+    // current.
+    bool PositionLoeschen();
+    // Makes position nr current; a number above the count selects the last position, one
+    // below 1 the first.
+    void PositionWaehlen(int nr);
+
+    // The plausibility checks; sets the project's CalcFlag and returns the failing messages.
+    QStringList EingabenPruefen();
+    // Calculation command after a successful field check: the plausibility checks, then the
+    // calculation of all types in overview mode. False with the messages in hinweise when the
+    // inputs are not plausible (the position then is in input mode: no stale results).
+    bool Berechnen(QStringList& hinweise);
+    // Preview command: as Berechnen, but calculates only when no valid results are shown, and
+    // ends in result-sheet mode.
+    bool Vorschau(QStringList& hinweise);
+
+signals:
+    // The whole project was replaced (New, Open): positions, tree and fields follow.
+    void ProjektErsetzt();
+    // The list of positions changed (added, deleted).
+    void PositionenGeaendert();
+    // Another position became current (or the current one was replaced).
+    void PositionGewechselt();
+    void DateinameGeaendert(const QString& anzeige);
+    void ModusGeaendert(TAnzeigeModus modus);
+    // Notices of a calculation run (not engineering failures: those are in the results).
+    void Rechenhinweise(const QStringList& hinweise);
+
+private:
+    bool SpeichernAls(const QString& datei);
+    void DateinameSetzen(const QString& datei);
+    void Rechnen();
+
+    Projektzustand& zustand_;
+    Rueckfragen& fragen_;
+};
+
+// The caption of the program's windows, file dialogs and messages.
+QString Programmtitel();
+
+} // namespace trv
