@@ -1,15 +1,141 @@
 #pragma once
 
+#include "ui/main/Projektzustand.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QSplitter;
+class QStackedWidget;
+class QToolBar;
+
 namespace trv {
 
-// The main window.
+class Befehle;
+class Druckerwahl;
+class Projektbefehle;
+class Rueckfragen;
+class TBlattansicht;
+class TEingabebaum;
+class TErgebnisliste;
+class TSkizzenbild;
+
+// The main window: holds the project, shows one position at a time and starts every command.
+// What the commands do to the project lives in Projektbefehle; this window shows the state and
+// forwards the user's actions.
 class TfrmHauptMaske : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmHauptMaske(QStringList argumente, QWidget* eltern = nullptr);
+    // argumente: the command line after the program name (a project file to open at the
+    // first activation). fragen answers the questions of the commands; without it the window
+    // asks with message boxes and file dialogs.
+    TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList argumente,
+                   Rueckfragen* fragen = nullptr, QWidget* eltern = nullptr);
+    ~TfrmHauptMaske() override;
+
+    Projektzustand& Zustand() { return zustand_; }
+    Projektbefehle& Kommandos() { return *kommandos_; }
+    Befehle& Aktionen() { return *befehle_; }
+    Druckerwahl& Drucker() { return *drucker_; }
+    Rueckfragen& Fragen() { return *fragen_; }
+
+    TEingabebaum* Baum() const { return tvMain_; }
+    TErgebnisliste* Ergebnisliste() const { return lvLastErgebnis_; }
+    TSkizzenbild* Skizze() const { return imgAnsicht_; }
+    TBlattansicht* Blatt() const { return scBoxErgebnisse_; }
+    QSpinBox* PositionsAuswahl() const { return sEditAktAnwendung_; }
+    QPlainTextEdit* Hinweise() const { return memoHinweise_; }
+    QLineEdit* Bauvorhaben() const { return editBauvorhaben_; }
+    QLineEdit* PositionText() const { return editPosition_; }
+    QLabel* Statusfeld(int nr) const;
+    bool BaumSichtbar() const;
+
+    // The commands as the menu runs them.
+    void Berechnen();
+    void Vorschau();
+    void Systemeingabe();
+    // Writes every value of the current position into the controls and returns to input mode.
+    void EingabenAnzeigen();
+    // Shows the current position: its results when it was calculated, else its inputs.
+    void PositionAnzeigen();
+    void SkizzeZeichnen();
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
+    bool event(QEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    void FensterAufbauen();
+    QWidget* NavigationAufbauen();
+    QWidget* SkizzenbereichAufbauen();
+    void MenueAufbauen();
+    void WerkzeugleisteAufbauen();
+    void StatusleisteAufbauen();
+    void BefehleVerbinden();
+    void retranslateUi();
+
+    void ModusAnwenden(TAnzeigeModus modus);
+    void ProjektAnzeigen();
+    void BaumAufbauen();
+    void PositionslisteAnzeigen();
+    void PositionsauswahlSetzen(int anzahl, int aktuell);
+    void DateinameAnzeigen(const QString& anzeige);
+    void HinweiseZeigen(const QStringList& hinweise);
+    void FeldVerlassen();
+    void EingabebaumUmschalten(bool sichtbar);
+    void SkizzeWaehlen(int skizze);
+    void SkizzenMenueZeigen(const QPoint& position);
+    void StatusfelderAnpassen();
+    void BefehlszeileOeffnen();
+    // Runs a command; an error it does not catch ends it with a message, the program goes on.
+    void Sicher(const std::function<void()>& befehl);
+
+    Projektzustand zustand_;
+    std::unique_ptr<Rueckfragen> eigeneFragen_;
+    Rueckfragen* fragen_;
+    Projektbefehle* kommandos_;
+    Befehle* befehle_;
+    std::unique_ptr<Druckerwahl> drucker_;
+    QStringList argumente_;
+    bool ersteAktivierung_ = true;
+
+    QToolBar* tbarMain_ = nullptr;
+    QLabel* lblAktAnwendung_ = nullptr;
+    QSpinBox* sEditAktAnwendung_ = nullptr;
+    QSplitter* splVertikal_ = nullptr;
+    QWidget* pnlNavigation_ = nullptr;
+    TEingabebaum* tvMain_ = nullptr;
+    QPushButton* BitBtnEingabe_ = nullptr;
+    QPushButton* BitBtnInZwischenablage_ = nullptr;
+    QPushButton* BitBtnVorschau_ = nullptr;
+    QPushButton* BitBtnExportieren_ = nullptr;
+    QPushButton* BitBtnBerechnen_ = nullptr;
+    QStackedWidget* bereiche_ = nullptr;
+    QScrollArea* scBoxEingabe_ = nullptr;
+    QLabel* lblBauvorhaben_ = nullptr;
+    QLineEdit* editBauvorhaben_ = nullptr;
+    QLabel* lblPosition_ = nullptr;
+    QLineEdit* editPosition_ = nullptr;
+    QToolBar* tbarErgebnisse_ = nullptr;
+    TSkizzenbild* imgAnsicht_ = nullptr;
+    QPlainTextEdit* memoHinweise_ = nullptr;
+    TErgebnisliste* lvLastErgebnis_ = nullptr;
+    TBlattansicht* scBoxErgebnisse_ = nullptr;
+    QMenu* popmnuExpotieren_ = nullptr;
+    QLabel* statusfelder_[3] = {nullptr, nullptr, nullptr};
 };
 
 } // namespace trv

@@ -1,5 +1,6 @@
 #include "ui/main/Projektbefehle.h"
 
+#include "calculation/Katalog.h"
 #include "calculation/Plausibilitaet.h"
 #include "ui/main/Rueckfragen.h"
 
@@ -75,7 +76,6 @@ bool Projektbefehle::Neu() {
     zustand_.NeuesModell();
     zustand_.TextlistenNeuLaden();
     DateinameSetzen({});
-    AnzeigeModusSetzen(amEingabe);
     emit ProjektErsetzt();
     return true;
 }
@@ -111,8 +111,6 @@ bool Projektbefehle::ProjektLaden(const QString& datei) {
         }
         DateinameSetzen({});
     }
-    const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
-    AnzeigeModusSetzen(berechnet ? amUebersicht : amEingabe);
     emit ProjektErsetzt();
     return ergebnis.Ok;
 }
@@ -181,8 +179,6 @@ void Projektbefehle::PositionWaehlen(int nr) {
     TKModell& modell = zustand_.Modell();
     nr = std::clamp(nr, 1, static_cast<int>(modell.AnzAnwendung()));
     modell.SetAktAnwendung(static_cast<std::uint16_t>(nr));
-    const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
-    AnzeigeModusSetzen(berechnet ? amUebersicht : amEingabe);
     emit PositionGewechselt();
 }
 
@@ -229,6 +225,18 @@ bool Projektbefehle::Vorschau(QStringList& hinweise) {
     }
     AnzeigeModusSetzen(amErgebnisblatt);
     return true;
+}
+
+void Projektbefehle::DornWaehlen(int typ) {
+    typ = DornTypBegrenzt(typ);
+    zustand_.Modell().DornDaten().Laden(typ);
+    TKErgebnisse& ergebnisse = zustand_.Anwendung().Ergebnisse();
+    ergebnisse.SetAktDorn(static_cast<std::uint8_t>(typ));
+    TKDornErgebnis& ergebnis = ergebnisse.DornErgebnis(typ);
+    if (ergebnis.AbstandMeldung()) {
+        ergebnis.SetAbstandMeldung(false);
+        fragen_.Meldung(AlsText(TKTextlisten::Text(zustand_.Texte().Hinweistexte(), 0)));
+    }
 }
 
 } // namespace trv

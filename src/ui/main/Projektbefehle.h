@@ -45,8 +45,12 @@ public:
     // current.
     bool PositionLoeschen();
     // Makes position nr current; a number above the count selects the last position, one
-    // below 1 the first.
+    // below 1 the first. The window then shows it (its mode follows the position's results).
     void PositionWaehlen(int nr);
+
+    // A row of the result list became selected: type typ becomes the position's connector;
+    // its dowel alignment hint is shown once per calculation.
+    void DornWaehlen(int typ);
 
     // The plausibility checks; sets the project's CalcFlag and returns the failing messages.
     QStringList EingabenPruefen();
@@ -59,7 +63,8 @@ public:
     bool Vorschau(QStringList& hinweise);
 
 signals:
-    // The whole project was replaced (New, Open): positions, tree and fields follow.
+    // The whole project was replaced (New, Open): positions, tree and fields follow, and the
+    // window shows the current position.
     void ProjektErsetzt();
     // The list of positions changed (added, deleted).
     void PositionenGeaendert();
