@@ -1,8 +1,12 @@
 #include "ui/main/Befehle.h"
 
+#include "ui/main/Symbole.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
+
+#include <utility>
 
 namespace trv {
 
@@ -73,6 +77,48 @@ Befehle::Befehle(QObject* eltern) : QObject(eltern) {
                        mnuSystemeingabe, mnuNeuBerechnung, mnuVorschau, tbAnsicht, tbDraufsicht,
                        tbSchnitt, tbReihenAnsicht}) {
         SetVerfuegbar(a, true);
+    }
+    const std::pair<QAction*, const char*> symbole[] = {
+        {mnuNeu, "neu"},
+        {mnuOeffnen, "oeffnen"},
+        {mnuSpeichern, "speichern"},
+        {mnuSpeichernUnter, "speichern-unter"},
+        {mnuDruckereinrichten, "drucker"},
+        {mnuDrucken, "drucken"},
+        {mnuBeenden, "beenden"},
+        {mnuProjektverwaltung, "projektverwaltung"},
+        {mnuPositionHinzufuegen, "position-hinzufuegen"},
+        {mnuPositionLoeschen, "position-loeschen"},
+        {mnuEingabebaum, "eingabebaum"},
+        {mnuSystemeingabe, "systemeingabe"},
+        {mnuProjektdaten, "projektdaten"},
+        {mnuStuecklisteAnzeigen, "stueckliste"},
+        {mnuInStueckliste, "in-stueckliste"},
+        {mnuNeuBerechnung, "berechnen"},
+        {mnuVorschau, "vorschau"},
+        {mnuDornDXFExport, "ansicht"},
+        {mnuBewehrungDXFExport, "bewehrung"},
+        {mnuErgebnisseinDatei, "export-datei"},
+        {mnuErgebnisseinZwischenablage, "zwischenablage"},
+        {mnuOptionBemessung, "bemessung"},
+        {mnuOptionEinstellungen, "farben"},
+        {mnuHilfeInhalt, "hilfe"},
+        {mnuHilfeSuchen, "hilfe-suchen"},
+        {mnuUeberHilfe, "hilfe-inhalt"},
+        {mnuUeberTRV, "info"},
+        {mnuTRVKatalog, "handbuch"},
+        {tbAnsicht, "ansicht"},
+        {tbDraufsicht, "draufsicht"},
+        {tbSchnitt, "schnitt"},
+        {tbReihenAnsicht, "reihe"},
+        {tbBewehrung, "bewehrung"},
+        {popmnuInZwischenablage, "zwischenablage"},
+        {popmnuInDatei, "export-datei"},
+        {popmnuVergroessern, "vorschau"},
+        {popmnuDXFExport, "bewehrung"},
+    };
+    for (const auto& [aktion, name] : symbole) {
+        aktion->setIcon(Symbol(QString::fromLatin1(name)));
     }
     retranslateUi();
 }
@@ -173,7 +219,8 @@ void Befehle::retranslateUi() {
     mnuSpeichern->setShortcut(QKeySequence(tr("Ctrl+S")));
     mnuSpeichernUnter->setShortcut(QKeySequence(tr("Ctrl+A")));
     mnuDrucken->setShortcut(QKeySequence(tr("Ctrl+P")));
-    mnuBeenden->setShortcuts({QKeySequence(tr("Alt+F4")), QKeySequence::Quit});
+    // The desktop's Quit key as well: themes without one give an empty QKeySequence::Quit.
+    mnuBeenden->setShortcuts({QKeySequence(tr("Alt+F4")), QKeySequence(tr("Ctrl+Q"))});
     mnuProjektverwaltung->setShortcut(QKeySequence(tr("Ctrl+V")));
 }
 

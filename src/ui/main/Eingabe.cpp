@@ -69,6 +69,7 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
       fragen_(fragen ? fragen : eigeneFragen_.get()),
       drucker_(std::make_unique<Druckerwahl>()), argumente_(std::move(argumente)) {
     setObjectName(QStringLiteral("frmHauptMaske"));
+    setWindowIcon(Symbol(QStringLiteral("trv")));
     kommandos_ = new Projektbefehle(zustand_, *fragen_, this);
     befehle_ = new Befehle(this);
     FensterAufbauen();

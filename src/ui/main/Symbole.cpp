@@ -3,9 +3,15 @@
 #include <QFile>
 #include <QHash>
 
+// The icons are compiled into the static ui library; naming their initialiser here makes the
+// linker keep them.
+static void SymboleEinbinden() { Q_INIT_RESOURCE(symbole); }
+
 namespace trv {
 
 QIcon Symbol(const QString& name) {
+    static const bool eingebunden = (SymboleEinbinden(), true);
+    (void)eingebunden;
     const QString pfad = QStringLiteral(":/symbole/") + name + QStringLiteral(".svg");
     return QFile::exists(pfad) ? QIcon(pfad) : QIcon();
 }
