@@ -16,6 +16,10 @@ public:
     Antwort JaNeinAbbrechen(const QString& text) override;
     std::optional<QString> DateiZumOeffnen(const Dateidialog& dialog) override;
     std::optional<QString> DateiZumSpeichern(const Dateidialog& dialog) override;
+    bool DruckerEinrichten(QPrinter&) override {
+        ++Druckereinrichtungen;
+        return false;
+    }
 
     std::deque<bool> JaNeinAntworten;
     std::deque<Antwort> Antworten;
@@ -25,6 +29,7 @@ public:
     QStringList Meldungen;
     QStringList Fragen;
     std::vector<Dateidialog> Dialoge;
+    int Druckereinrichtungen = 0;
 };
 
 } // namespace trv::test

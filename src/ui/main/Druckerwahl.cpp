@@ -4,8 +4,6 @@
 
 #include <QCoreApplication>
 #include <QPageLayout>
-#include <QPageSetupDialog>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -31,14 +29,7 @@ Druckerwahl::~Druckerwahl() = default;
 
 bool Druckerwahl::DruckerInstalliert() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
-bool Druckerwahl::Einrichten(QWidget* eltern) {
-    if (IstPdfDrucker(*drucker_)) {
-        QPageSetupDialog dialog(drucker_.get(), eltern);
-        return dialog.exec() == QDialog::Accepted;
-    }
-    QPrintDialog dialog(drucker_.get(), eltern);
-    return dialog.exec() == QDialog::Accepted;
-}
+bool Druckerwahl::Einrichten(Rueckfragen& fragen) { return fragen.DruckerEinrichten(*drucker_); }
 
 bool Druckerwahl::DruckauftragVorbereiten(Rueckfragen& fragen, const QString& vorschlag) {
     if (!IstPdfDrucker(*drucker_)) {

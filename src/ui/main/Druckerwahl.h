@@ -27,9 +27,9 @@ public:
     // True when the system has at least one printer.
     static bool DruckerInstalliert();
 
-    // Printer Setup: the system's print dialog (a page set-up dialog for the PDF printer).
-    // False when cancelled.
-    bool Einrichten(QWidget* eltern);
+    // Printer Setup through the question interface (the system's print dialog). False when
+    // cancelled.
+    bool Einrichten(Rueckfragen& fragen);
 
     // Readies the printer for one print job: a real printer as chosen; the PDF printer asks
     // for the file (vorschlag proposes a name). False when the user cancelled.

@@ -353,7 +353,7 @@ void TfrmHauptMaske::BefehleVerbinden() {
     verbinde(b.mnuOeffnen, [this] { kommandos_->Oeffnen(); });
     verbinde(b.mnuSpeichern, [this] { kommandos_->Speichern(); });
     verbinde(b.mnuSpeichernUnter, [this] { kommandos_->SpeichernUnter(); });
-    verbinde(b.mnuDruckereinrichten, [this] { drucker_->Einrichten(this); });
+    verbinde(b.mnuDruckereinrichten, [this] { drucker_->Einrichten(*fragen_); });
     verbinde(b.mnuBeenden, [this] { close(); });
     verbinde(b.mnuPositionHinzufuegen, [this] { kommandos_->PositionHinzufuegen(); });
     verbinde(b.mnuPositionLoeschen, [this] { kommandos_->PositionLoeschen(); });

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace trv {
 
@@ -66,6 +67,15 @@ std::optional<QString> DialogRueckfragen::DateiZumOeffnen(const Dateidialog& dia
 
 std::optional<QString> DialogRueckfragen::DateiZumSpeichern(const Dateidialog& dialog) {
     return DateiWaehlen(eltern_, dialog, QFileDialog::AcceptSave);
+}
+
+bool DialogRueckfragen::DruckerEinrichten(QPrinter& drucker) {
+    // The print dialog also serves the PDF printer ("Print to File"); a page set-up dialog
+    // works on native printers only here.
+    QPrintDialog dialog(&drucker, eltern_);
+    dialog.setWindowTitle(QCoreApplication::translate("Rueckfragen", "Printer Setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString MitStandardEndung(const QString& datei, const QString& endung) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace trv {
@@ -35,6 +36,8 @@ public:
     virtual std::optional<QString> DateiZumOeffnen(const Dateidialog& dialog) = 0;
     // The chosen file name (the dialog asks before overwriting), or nothing when cancelled.
     virtual std::optional<QString> DateiZumSpeichern(const Dateidialog& dialog) = 0;
+    // The printer set-up dialog on the given printer; false when cancelled.
+    virtual bool DruckerEinrichten(QPrinter& drucker) = 0;
 };
 
 // The questions as message boxes and file dialogs over a parent window.
@@ -47,6 +50,7 @@ public:
     Antwort JaNeinAbbrechen(const QString& text) override;
     std::optional<QString> DateiZumOeffnen(const Dateidialog& dialog) override;
     std::optional<QString> DateiZumSpeichern(const Dateidialog& dialog) override;
+    bool DruckerEinrichten(QPrinter& drucker) override;
 
 private:
     QWidget* eltern_;

@@ -19,6 +19,19 @@ void TSkizzenbild::SetZeichner(Zeichner zeichner) {
 }
 
 void TSkizzenbild::SkizzeZeichnen() {
+    veraltet_ = true;
+    update();
+}
+
+const QImage& TSkizzenbild::Bild() {
+    if (veraltet_) {
+        Rendern();
+    }
+    return bild_;
+}
+
+void TSkizzenbild::Rendern() {
+    veraltet_ = false;
     const qreal dpr = devicePixelRatioF();
     bild_ = QImage((QSizeF(size()) * dpr).toSize(), QImage::Format_RGB32);
     bild_.setDevicePixelRatio(dpr);
@@ -29,10 +42,12 @@ void TSkizzenbild::SkizzeZeichnen() {
         maler.setRenderHint(QPainter::TextAntialiasing);
         zeichner_(maler, rect());
     }
-    update();
 }
 
 void TSkizzenbild::paintEvent(QPaintEvent*) {
+    if (veraltet_ || bild_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) {
+        Rendern();
+    }
     QPainter maler(this);
     if (bild_.isNull()) {
         maler.fillRect(rect(), palette().color(QPalette::Window));

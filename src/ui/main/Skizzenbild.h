@@ -20,10 +20,12 @@ public:
     explicit TSkizzenbild(QWidget* eltern = nullptr);
 
     void SetZeichner(Zeichner zeichner);
-    // Redraws the picture at the current size.
+    // Asks for the picture to be drawn anew at the current size. Several requests before the
+    // next paint draw once.
     void SkizzeZeichnen();
-    // The picture as shown (device pixels, with its device pixel ratio).
-    const QImage& Bild() const { return bild_; }
+    // The picture as shown (device pixels, with its device pixel ratio), drawn now if a request
+    // is pending.
+    const QImage& Bild();
 
 signals:
     void MenueGewuenscht(const QPoint& globalePosition);
@@ -35,8 +37,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
 
 private:
+    void Rendern();
+
     Zeichner zeichner_;
     QImage bild_;
+    bool veraltet_ = true;
 };
 
 } // namespace trv
