@@ -222,6 +222,9 @@ void Befehle::retranslateUi() {
     // The desktop's Quit key as well: themes without one give an empty QKeySequence::Quit.
     mnuBeenden->setShortcuts({QKeySequence(tr("Alt+F4")), QKeySequence(tr("Ctrl+Q"))});
     mnuProjektverwaltung->setShortcut(QKeySequence(tr("Ctrl+V")));
+    // The usual key of engineering programs for "calculate", so the command most used is one
+    // key away.
+    mnuNeuBerechnung->setShortcut(QKeySequence(tr("F9")));
 }
 
 } // namespace trv
