@@ -4,9 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 kind=${1:-release}
 case "$kind" in
-  release) cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  release) cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTRV_WERROR=ON >/dev/null
            cmake --build build ;;
-  asan)    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON >/dev/null
+  asan)    cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRV_SANITIZE=ON -DTRV_WERROR=ON >/dev/null
            cmake --build build-asan ;;
   fuzz)    cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
                  -DTRV_FUZZ=ON -DTRV_WERROR=OFF >/dev/null

@@ -137,15 +137,24 @@ std::vector<double> TKTmpDornAufteilung::Zusammenfuehren(double l) const {
     for (std::size_t k = 1; k < h; ++k) {
         summeR[k] = summeR[k - 1] + rueck(k - 1);
     }
-    std::size_t f = 0;
-    long double luecke = 0;
+    std::vector<long double> luecken(h, 0.0L); // luecken[s] = gap of split s
     long double summeL = 0;
+    long double groesste = 0;
     for (std::size_t s = 1; s <= h - 1; ++s) {
         summeL += v[s - 1];
-        const long double kandidat = static_cast<long double>(l) - summeL - summeR[h - s];
-        if (kandidat > 0 && kandidat > luecke) {
-            luecke = kandidat;
+        luecken[s] = static_cast<long double>(l) - summeL - summeR[h - s];
+        groesste = std::max(groesste, luecken[s]);
+    }
+    // The gaps of a constant load are equal and differ only by rounding, which depends on the
+    // precision of the platform: gaps within GleicheLuecke count as equal, so the first of the
+    // largest is taken everywhere. A gap that small counts as none.
+    std::size_t f = 0;
+    long double luecke = 0;
+    for (std::size_t s = 1; s <= h - 1 && groesste > GleicheLuecke; ++s) {
+        if (luecken[s] >= groesste - GleicheLuecke) {
+            luecke = luecken[s];
             f = s;
+            break;
         }
     }
     std::vector<double> abstand;

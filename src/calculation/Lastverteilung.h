@@ -21,6 +21,10 @@ TKZielpunkt Zielpunkt(const TKPunkt& a, const TKPunkt& b, long double t);
 // Centroid (mm) of the load of segment A-B together with a load w (kN) sitting at c (mm).
 long double Schwerpunkt(const TKPunkt& a, const TKPunkt& b, long double w, long double c);
 
+// Gaps of the row distribution (mm) that differ by no more than this are equal: far below
+// anything built, far above the rounding of the passes.
+inline constexpr long double GleicheLuecke = 1e-6L;
+
 // Working lists of one row distribution: the distances found from the left end, those found
 // from the right end, and the profile as seen from the right end.
 class TKTmpDornAufteilung {
@@ -43,7 +47,8 @@ public:
 
     // Combines the two passes into the distances of the row along a joint of length l (mm):
     // left edge distance, spacings, right edge distance (one entry more than connectors).
-    // Empty when the forward pass placed no connector.
+    // The leftover gap goes to the first of the largest gaps, gaps within GleicheLuecke
+    // counting as equal. Empty when the forward pass placed no connector.
     std::vector<double> Zusammenfuehren(double l) const;
 
 private:

@@ -10,12 +10,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 
 namespace trv::cli {
 
@@ -24,52 +19,6 @@ namespace {
 bool InDatei(const std::string& pfad, const QByteArray& inhalt, std::string& fehler) {
     return DateiAtomarSchreiben(pfad, std::string_view(inhalt.constData(), inhalt.size()), fehler);
 }
-
-// A temporary file beside the target, removed again unless it was renamed into place.
-class Zwischendatei {
-public:
-    explicit Zwischendatei(const std::filesystem::path& ziel) {
-        const std::filesystem::path ordner =
-            ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
-        pfad_ = (ordner / ("." + ziel.filename().string() + ".XXXXXX")).string();
-        const int fd = ::mkstemp(pfad_.data());
-        if (fd < 0) {
-            grund_ = std::string("cannot create a temporary file: ") + std::strerror(errno);
-            pfad_.clear();
-            return;
-        }
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        ::fchmod(fd, 0666 & ~maske);
-        ::close(fd);
-    }
-    ~Zwischendatei() {
-        if (!pfad_.empty()) {
-            std::error_code ec;
-            std::filesystem::remove(pfad_, ec);
-        }
-    }
-    Zwischendatei(const Zwischendatei&) = delete;
-    Zwischendatei& operator=(const Zwischendatei&) = delete;
-
-    bool Ok() const { return !pfad_.empty(); }
-    const std::string& Pfad() const { return pfad_; }
-    const std::string& Grund() const { return grund_; }
-    bool Umbenennen(const std::filesystem::path& ziel, std::string& fehler) {
-        std::error_code ec;
-        std::filesystem::rename(pfad_, ziel, ec);
-        if (ec) {
-            fehler = "cannot replace the file: " + ec.message();
-            return false;
-        }
-        pfad_.clear();
-        return true;
-    }
-
-private:
-    std::string pfad_;
-    std::string grund_;
-};
 
 } // namespace
 
@@ -120,9 +69,11 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
 bool PdfSpeichern(const std::string& pfad,
                   const std::function<bool(QPrinter&, std::string&)>& drucken,
                   std::string& fehler) {
-    Zwischendatei temp{std::filesystem::path(pfad)};
+    // The printer writes the file itself, by name: into the temporary beside the file being
+    // replaced, which is then put in place like every other output.
+    TKZwischendatei temp{std::filesystem::path(pfad)};
     if (!temp.Ok()) {
-        fehler = temp.Grund();
+        fehler = temp.Fehler();
         return false;
     }
     {
@@ -140,7 +91,7 @@ bool PdfSpeichern(const std::string& pfad,
         fehler = "the PDF file was not written";
         return false;
     }
-    return temp.Umbenennen(pfad, fehler);
+    return temp.Einsetzen(fehler);
 }
 
 } // namespace trv::cli

@@ -1,5 +1,4 @@
 #include "calculation/Katalog.h"
-#include "calculation/Plausibilitaet.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"
 #include "model/Modell.h"
@@ -16,21 +15,17 @@ std::string PositionText(int nr, const TKAnwendung& a) {
     return "position " + std::to_string(nr) + " (" + a.Position() + ")";
 }
 
-// Plausibility checks, and the calculation when they pass, as the Calculation command does
-// for one position. False when the inputs are not plausible; the position stays as it was.
+// The Calculation command on one position. False when its inputs are not plausible: it is
+// then saved as not calculated.
 bool PositionBerechnen(int nr, TKAnwendung& a, std::ostream& out, std::ostream& err) {
-    const std::vector<std::string> meldungen = EingabenPruefen(a);
-    if (!meldungen.empty()) {
-        for (const std::string& m : meldungen) {
-            err << PositionText(nr, a) << ": " << m << "\n";
-        }
+    for (const std::string& m : a.BemessungStarten()) {
+        err << PositionText(nr, a) << ": " << m << "\n";
+    }
+    const TKErgebnisse& e = a.Ergebnisse();
+    if (!e.Berechnet()) {
         out << PositionText(nr, a) << ": not calculated\n";
         return false;
     }
-    for (const std::string& h : a.BemessungStarten()) {
-        err << PositionText(nr, a) << ": " << h << "\n";
-    }
-    const TKErgebnisse& e = a.Ergebnisse();
     out << PositionText(nr, a) << ": calculated, proposed " << DornName(e.AktDorn()) << " ("
         << e.GetAnzDorn(e.AktDorn()) << ")\n";
     return true;
@@ -47,18 +42,26 @@ int Berechnen(const Argumente& args, std::ostream& out, std::ostream& err) {
     if (!modell) {
         return ExitDatei;
     }
+    int nichtBerechnet = 0;
     for (int nr = 1; nr <= modell->AnzAnwendung(); ++nr) {
         const bool plausibel = PositionBerechnen(nr, modell->Anwendung(nr), out, err);
+        nichtBerechnet += plausibel ? 0 : 1;
         if (nr == modell->AktAnwendung()) {
             modell->SetCalcFlag(plausibel);
         }
     }
+    // Saved all the same, so that no input is lost.
     const TKDateiErgebnis gespeichert = modell->Speichern(*ziel);
     if (!gespeichert.Ok) {
         for (const std::string& m : gespeichert.Meldungen) {
             err << *ziel << ": " << m << "\n";
         }
         err << *ziel << ": (" << gespeichert.Grund << ")\n";
+        return ExitFehler;
+    }
+    if (nichtBerechnet > 0) {
+        err << "trv-cli calc: " << nichtBerechnet << " of " << modell->AnzAnwendung()
+            << " positions not calculated (inputs not plausible); saved as not calculated\n";
         return ExitFehler;
     }
     return ExitOk;
@@ -70,7 +73,7 @@ Unterbefehl BerechnenBefehl() {
     return {"calc",
             "calc IN.TRV -o OUT.TRV",
             "runs the plausibility checks and the calculation of every position and saves the "
-            "project",
+            "project; exits 1 when a position was left uncalculated",
             {{"-o", true}},
             Berechnen};
 }

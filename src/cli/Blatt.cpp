@@ -47,7 +47,8 @@ int Blatt(const Argumente& args, std::ostream&, std::ostream& err) {
     const TKAnwendung& anwendung = modell->Anwendung(*nr);
     if (!anwendung.Ergebnisse().Berechnet()) {
         err << "trv-cli sheet: position " << *nr
-            << " is not calculated; the sheet shows its stored values\n";
+            << " has no results; the result sheet needs a calculated position (trv-cli calc)\n";
+        return ExitFehler;
     }
 
     const Grafikumgebung grafik;

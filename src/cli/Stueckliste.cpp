@@ -40,7 +40,11 @@ int Stueckliste(const Argumente& args, std::ostream&, std::ostream& err) {
     std::string fehler;
     bool ok = false;
     if (endung == "txt") {
-        ok = StuecklisteTextExport(*ziel, TextDatenAusModell(*modell), fehler);
+        std::string grund;
+        ok = StuecklisteTextExport(*ziel, TextDatenAusModell(*modell), fehler, &grund);
+        if (!ok && !grund.empty()) {
+            fehler += " (" + grund + ")";
+        }
     } else {
         const Grafikumgebung grafik;
         // The schedule's head belongs to no position: it lists no reasons.

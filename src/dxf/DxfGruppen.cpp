@@ -91,9 +91,12 @@ std::string format_float(double value) {
     }
     // Seven significant digits leave fewer than five decimals: pad with zeros.
     const auto k = static_cast<std::size_t>(vor_komma);
-    std::string nachkomma = w.ziffern.substr(k);
-    nachkomma.append(5 - nachkomma.size(), '0');
-    return (w.negativ ? "-" : "") + w.ziffern.substr(0, k) + "." + nachkomma;
+    const std::size_t nachkomma = w.ziffern.size() > k ? w.ziffern.size() - k : 0;
+    // Built by appending: GCC 12 warns (-Wrestrict, at -O3) about "literal" + std::string.
+    std::string s = w.negativ ? "-" : "";
+    s.append(w.ziffern, 0, k).append(1, '.').append(w.ziffern, k);
+    s.append(nachkomma < 5 ? 5 - nachkomma : 0, '0');
+    return s;
 }
 
 std::string format_scientific(double value) {

@@ -5,75 +5,154 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace trv {
 
 namespace {
 
-// Closes the descriptor and removes the temporary unless it was handed over by rename.
-class TempDatei {
-public:
-    TempDatei(int fd, std::string pfad) : fd_(fd), pfad_(std::move(pfad)) {}
-    TempDatei(const TempDatei&) = delete;
-    TempDatei& operator=(const TempDatei&) = delete;
-    ~TempDatei() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-        if (!uebergeben_) {
-            ::unlink(pfad_.c_str());
-        }
-    }
-    int Fd() const { return fd_; }
-    const std::string& Pfad() const { return pfad_; }
-    bool Schliessen() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-    void Uebergeben() { uebergeben_ = true; }
+namespace fs = std::filesystem;
 
-private:
-    int fd_;
-    std::string pfad_;
-    bool uebergeben_ = false;
-};
+// As the system counts them before it gives up with ELOOP.
+constexpr int MaxLinks = 40;
 
 std::string Grund(const char* was) {
     return std::string(was) + ": " + std::strerror(errno);
 }
 
+const char* Art(mode_t modus) {
+    if (S_ISDIR(modus)) {
+        return "a folder";
+    }
+    if (S_ISCHR(modus) || S_ISBLK(modus)) {
+        return "a device";
+    }
+    if (S_ISFIFO(modus)) {
+        return "a pipe";
+    }
+    if (S_ISSOCK(modus)) {
+        return "a socket";
+    }
+    return "not a regular file";
+}
+
+fs::path Ordner(const fs::path& datei) {
+    return datei.has_parent_path() ? datei.parent_path() : fs::path(".");
+}
+
 } // namespace
 
-bool DateiAtomarErzeugen(const std::filesystem::path& ziel,
-                         const std::function<bool(const DateiAusgabe&)>& erzeugen,
-                         std::string& fehler) {
-    const std::filesystem::path ordner =
-        ziel.has_parent_path() ? ziel.parent_path() : std::filesystem::path(".");
-    std::string muster = (ordner / ("." + ziel.filename().string() + ".XXXXXX")).string();
+std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& fehler) {
+    fs::path pfad = ziel;
+    for (int links = 0;; ++links) {
+        struct stat st {};
+        if (::lstat(pfad.c_str(), &st) != 0) {
+            // Not there yet (or not to be examined): writing creates it or reports why not.
+            return pfad;
+        }
+        if (S_ISREG(st.st_mode)) {
+            return pfad;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            fehler = "the target is " + std::string(Art(st.st_mode)) +
+                     ", not a regular file; nothing was written";
+            return std::nullopt;
+        }
+        if (links == MaxLinks) {
+            fehler = "too many levels of symbolic links; nothing was written";
+            return std::nullopt;
+        }
+        std::error_code ec;
+        const fs::path verweis = fs::read_symlink(pfad, ec);
+        if (ec) {
+            fehler = "cannot read the symbolic link: " + ec.message();
+            return std::nullopt;
+        }
+        pfad = verweis.is_absolute() ? verweis : Ordner(pfad) / verweis;
+    }
+}
+
+TKZwischendatei::TKZwischendatei(const fs::path& ziel) {
+    const std::optional<fs::path> aufgeloest = SchreibzielAufloesen(ziel, fehler_);
+    if (!aufgeloest) {
+        return;
+    }
+    ziel_ = *aufgeloest;
+    // Hidden, beside the file it replaces, so the rename stays within one file system.
+    std::string name = ".";
+    name.append(ziel_.filename().string()).append(".XXXXXX");
+    std::string muster = (Ordner(ziel_) / name).string();
     const int fd = ::mkstemp(muster.data());
     if (fd < 0) {
-        fehler = Grund("cannot create a temporary file");
-        return false;
+        fehler_ = Grund("cannot create a temporary file");
+        return;
     }
-    TempDatei temp(fd, muster);
-
+    pfad_ = muster;
     // Keep the permissions of the file being replaced; a new file gets the usual 0666 & ~umask.
     struct stat alt {};
     mode_t modus = 0;
-    if (::stat(ziel.c_str(), &alt) == 0) {
+    if (::stat(ziel_.c_str(), &alt) == 0) {
         modus = alt.st_mode & 07777;
     } else {
         const mode_t maske = ::umask(0);
         ::umask(maske);
         modus = 0666 & ~maske;
     }
-    if (::fchmod(temp.Fd(), modus) != 0) {
-        fehler = Grund("cannot set permissions");
+    if (::fchmod(fd, modus) != 0) {
+        fehler_ = Grund("cannot set permissions");
+        ::close(fd);
+        return;
+    }
+    fd_ = fd;
+}
+
+TKZwischendatei::~TKZwischendatei() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+    if (!pfad_.empty() && !eingesetzt_) {
+        ::unlink(pfad_.c_str());
+    }
+}
+
+bool TKZwischendatei::Einsetzen(std::string& fehler) {
+    if (!Ok()) {
+        fehler = fehler_;
         return false;
     }
+    // The descriptor is that of the file another writer may have filled by name: the same
+    // inode, so this flushes its data too.
+    if (::fsync(fd_) != 0) {
+        fehler = Grund("fsync failed");
+        return false;
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        fehler = Grund("close failed");
+        return false;
+    }
+    if (::rename(pfad_.c_str(), ziel_.c_str()) != 0) {
+        fehler = Grund("rename failed");
+        return false;
+    }
+    eingesetzt_ = true;
+    // Make the rename itself durable; a failure here no longer endangers the old content.
+    const int ordnerFd = ::open(Ordner(ziel_).c_str(), O_RDONLY | O_DIRECTORY);
+    if (ordnerFd >= 0) {
+        ::fsync(ordnerFd);
+        ::close(ordnerFd);
+    }
+    return true;
+}
 
+bool DateiAtomarErzeugen(const fs::path& ziel,
+                         const std::function<bool(const DateiAusgabe&)>& erzeugen,
+                         std::string& fehler) {
+    TKZwischendatei temp(ziel);
+    if (!temp.Ok()) {
+        fehler = temp.Fehler();
+        return false;
+    }
     std::string schreibFehler;
     const DateiAusgabe ausgabe = [&temp, &schreibFehler](std::string_view stueck) {
         const char* p = stueck.data();
@@ -97,30 +176,10 @@ bool DateiAtomarErzeugen(const std::filesystem::path& ziel,
                                        : schreibFehler;
         return false;
     }
-    if (::fsync(temp.Fd()) != 0) {
-        fehler = Grund("fsync failed");
-        return false;
-    }
-    if (!temp.Schliessen()) {
-        fehler = Grund("close failed");
-        return false;
-    }
-    if (::rename(temp.Pfad().c_str(), ziel.c_str()) != 0) {
-        fehler = Grund("rename failed");
-        return false;
-    }
-    temp.Uebergeben();
-    // Make the rename itself durable; a failure here no longer endangers the old content.
-    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY);
-    if (ordnerFd >= 0) {
-        ::fsync(ordnerFd);
-        ::close(ordnerFd);
-    }
-    return true;
+    return temp.Einsetzen(fehler);
 }
 
-bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt,
-                          std::string& fehler) {
+bool DateiAtomarSchreiben(const fs::path& ziel, std::string_view inhalt, std::string& fehler) {
     return DateiAtomarErzeugen(
         ziel, [inhalt](const DateiAusgabe& ausgabe) { return ausgabe(inhalt); }, fehler);
 }

@@ -1,5 +1,6 @@
 #include "files/IniDatei.h"
 
+#include "files/AtomareDatei.h"
 #include "model/Zahlen.h"
 
 #include <cerrno>
@@ -89,27 +90,15 @@ std::optional<std::string> WertSuchen(const fs::path& pfad, const std::string& s
     return std::nullopt;
 }
 
-// Replaces the file's content in one step, so a crash never leaves half a settings file.
+// Replaces the file's content in one step, so a crash never leaves half a settings file. A
+// settings file that cannot be written is not an error: the settings stay as they were.
 void DateiErsetzen(const fs::path& pfad, const std::string& inhalt) {
     std::error_code ec;
     if (pfad.has_parent_path()) {
         fs::create_directories(pfad.parent_path(), ec);
     }
-    const fs::path temp = pfad.string() + ".tmp" + std::to_string(::getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << inhalt;
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return;
-        }
-    }
-    fs::rename(temp, pfad, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-    }
+    std::string fehler;
+    DateiAtomarSchreiben(pfad, inhalt, fehler);
 }
 
 } // namespace

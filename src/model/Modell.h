@@ -72,8 +72,12 @@ public:
 
     const TKIniDatei& Ini() const { return ini_; }
 
-    // Runs the full calculation of the 14 connector types on this position once (a fresh
-    // calculation driver) and returns its notices for the caller to show.
+    // The Calculation command on this position: the plausibility checks, and when they pass
+    // the full calculation of the 14 connector types (a fresh calculation driver). Returns the
+    // texts for the caller to show: the messages of the failing plausibility rules, or the
+    // notices of the calculation. Ergebnisse().Berechnet() tells which: when the checks fail
+    // the stored results are dropped (fresh results, not calculated), because they were
+    // computed from other inputs and must not be shown, printed or saved as this position's.
     std::vector<std::string> BemessungStarten();
 
     // The project file element "Position_"(n). XMLLesen reads the values, then geometry,

@@ -86,7 +86,7 @@ std::vector<std::string> StuecklisteTextZeilen(const StuecklistenTextDaten& d) {
 }
 
 bool StuecklisteTextExport(const std::filesystem::path& datei, const StuecklistenTextDaten& daten,
-                           std::string& fehler) {
+                           std::string& fehler, std::string* grund) {
     std::string inhalt;
     for (std::string zeile : StuecklisteTextZeilen(daten)) {
         for (char& c : zeile) {
@@ -97,9 +97,12 @@ bool StuecklisteTextExport(const std::filesystem::path& datei, const Stueckliste
         inhalt += zeile;
         inhalt += "\r\n";
     }
-    std::string grund;
-    if (!DateiAtomarSchreiben(datei, inhalt, grund)) {
+    std::string warum;
+    if (!DateiAtomarSchreiben(datei, inhalt, warum)) {
         fehler = Ressource(res::StuecklisteExportFehler);
+        if (grund != nullptr) {
+            *grund = warum;
+        }
         return false;
     }
     return true;

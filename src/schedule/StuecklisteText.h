@@ -26,10 +26,11 @@ std::vector<std::string> StuecklisteTextZeilen(const StuecklistenTextDaten& date
 // Writes the text export: UTF-8 without byte order mark, every line ended by CR LF. A line
 // break inside a text becomes a blank, so the file's line structure is always that of the
 // export. The file is written to a temporary file beside it and then renamed, so a failure
-// never leaves a half-written export (an existing file stays as it was). False (and the program's
-// message in fehler) on failure.
+// never leaves a half-written export (an existing file stays as it was). False on failure, with
+// the program's message in fehler and, when grund is given, the reason why the file could not
+// be written.
 bool StuecklisteTextExport(const std::filesystem::path& datei, const StuecklistenTextDaten& daten,
-                           std::string& fehler);
+                           std::string& fehler, std::string* grund = nullptr);
 
 // The export data of a project: its description, today's date and its schedule.
 StuecklistenTextDaten TextDatenAusModell(const TKModell& modell);

@@ -1,6 +1,7 @@
 #include "calculation/Bemessung.h"
 
 #include "calculation/Katalog.h"
+#include "calculation/Plausibilitaet.h"
 #include "model/Modell.h"
 
 #include <gtest/gtest.h>
@@ -279,6 +280,39 @@ TEST(BemessungStarten, RunsTheDriverOnceAndHandsBackItsNotices) {
         EXPECT_DOUBLE_EQ(gestartet.Ergebnisse().DornErgebnis(typ).FRd(),
                          direkt.Ergebnisse().DornErgebnis(typ).FRd());
     }
+}
+
+// A calculated position whose covers no longer fit into its slab kept its old results marked
+// as calculated, so the sheet printed the new thickness beside the old connector loads.
+TEST(BemessungStarten, ImplausibleInputsDropTheOldResults) {
+    TKAnwendung a = Reihe(35, 3000);
+    EXPECT_TRUE(a.BemessungStarten().empty());
+    ASSERT_TRUE(a.Ergebnisse().Berechnet());
+    ASSERT_GT(a.Ergebnisse().DornErgebnis(3).FRd(), 0);
+    a.Geometrie().SetPlatteDicke(300);
+    a.Geometrie().SetBetondeckungOben(200);
+    a.Geometrie().SetBetondeckungUnten(200);
+
+    const std::vector<std::string> meldungen = a.BemessungStarten();
+    EXPECT_FALSE(meldungen.empty());
+    EXPECT_EQ(meldungen, EingabenPruefen(a));
+    const TKErgebnisse& e = a.Ergebnisse();
+    EXPECT_FALSE(e.Berechnet());
+    const TKErgebnisse frisch;
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        EXPECT_EQ(e.GetAnzDorn(typ), frisch.GetAnzDorn(typ)) << typ;
+        EXPECT_EQ(e.DornErgebnis(typ).FRd(), 0) << typ;
+        EXPECT_EQ(e.DornErgebnis(typ).FSdIst(), 0) << typ;
+        EXPECT_EQ(e.DornErgebnis(typ).Fehler().Anzahl(), 0) << typ;
+    }
+
+    // Mended inputs calculate again.
+    a.Geometrie().SetPlatteDicke(450);
+    a.Geometrie().SetBetondeckungOben(30);
+    a.Geometrie().SetBetondeckungUnten(30);
+    EXPECT_TRUE(a.BemessungStarten().empty());
+    EXPECT_TRUE(a.Ergebnisse().Berechnet());
+    EXPECT_GT(a.Ergebnisse().DornErgebnis(3).FRd(), 0);
 }
 
 } // namespace trv

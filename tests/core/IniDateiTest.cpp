@@ -149,4 +149,17 @@ TEST_F(IniDateiTest, LocationBesideAWritableProgramFolder) {
     EXPECT_EQ(pfad.parent_path().filename(), "trv");
 }
 
+// A settings file kept elsewhere and linked beside the program stays linked when a value
+// is written.
+TEST_F(IniDateiTest, WritesThroughALinkedSettingsFile) {
+    fs::create_directories(ordner_ / "woanders");
+    const fs::path echt = ordner_ / "woanders" / "trv.INI";
+    std::ofstream(echt, std::ios::binary) << "[Anwenderdaten]\r\nBemessung=1\r\n";
+    fs::create_symlink(echt, pfad_);
+    SchreibeInt(Ini(), einstellung::Bemessung, 0);
+    EXPECT_TRUE(fs::is_symlink(pfad_));
+    EXPECT_EQ(LeseInt(Ini(), einstellung::Bemessung), 0);
+    EXPECT_EQ(Inhalt(), "[Anwenderdaten]\r\nBemessung=0\r\n");
+}
+
 } // namespace trv

@@ -107,6 +107,78 @@ TEST(TKTmpDornAufteilung, MergeWithoutPositiveGapStartsWithZero) {
     EXPECT_EQ(t.Zusammenfuehren(600), (std::vector<double>{0, 400, 400}));
 }
 
+// Gaps that are equal in exact arithmetic come out of the passes a rounding error apart, and
+// which is larger depended on the precision of long double (80 bits on x86, 64 or 128 on
+// other platforms): the leftover gap moved to another split, connectors up to 1 mm apart.
+TEST(TKTmpDornAufteilung, GapsWithinTheToleranceAreEqualAndTheFirstIsTaken) {
+    const auto zusammenfuehren = [](double v1, double l) {
+        TKTmpDornAufteilung t;
+        for (double d : {100.0, v1, 200.0, 200.0, 300.0}) {
+            t.ListeAnfuegen(TKTmpDornAufteilung::Vorwaerts, d);
+        }
+        for (double d : {100.0, 200.0, 200.0, 200.0, 300.0}) {
+            t.ListeAnfuegen(TKTmpDornAufteilung::Rueckwaerts, d);
+        }
+        return t.Zusammenfuehren(l);
+    };
+    // Every split leaves 400 mm; a later split rounded larger or smaller does not win.
+    for (double v1 : {200.0, 200 - 1e-9, 200 + 1e-9, 200 - 0.9e-6}) {
+        const std::vector<double> d = zusammenfuehren(v1, 1000);
+        ASSERT_EQ(d.size(), 5u) << v1;
+        EXPECT_EQ(d[0], 100) << v1;
+        EXPECT_NEAR(d[1], 400, 1e-6) << v1;
+        EXPECT_EQ(d[2], 200) << v1;
+    }
+    // A gap larger by more than the tolerance is a larger gap.
+    const std::vector<double> d = zusammenfuehren(200 - 2e-6, 1000);
+    EXPECT_EQ(d[1], 200 - 2e-6);
+    EXPECT_NEAR(d[2], 400 + 2e-6, 1e-9);
+}
+
+// The same rows whatever the rounding of the passes: each distance of both passes moved by
+// one unit in the last place, up or down, as another precision would give them.
+TEST(VerteilungBerechnen, ConstantLoadRowDoesNotDependOnTheRounding) {
+    int gepruefteReihen = 0;
+    for (double q : {7.0, 12.5, 20.0, 33.3, 47.0}) {
+        for (double l : {1234.0, 3000.0, 6000.0, 9999.0}) {
+            const TKVerteilung v = VerteilungBerechnen(Gleichlast(q, l, 2, 300, true));
+            ASSERT_GE(v.AnzDorn, 3u);
+            // The leftover gap is the first spacing; every other spacing is one share.
+            const double anteil = v.FSdIst / q * 1000;
+            for (std::size_t k = 2; k + 1 < v.DornAbstand.size(); ++k) {
+                EXPECT_NEAR(v.DornAbstand[k], anteil, 1e-6) << q << " " << l << " " << k;
+            }
+            EXPECT_NEAR(v.DornAbstand[1], l - (v.AnzDorn - 1) * anteil, 1e-6) << q << " " << l;
+
+            const std::vector<TKPunkt> profil{{0, q}, {l, q}};
+            TKTmpDornAufteilung tmp;
+            tmp.ProfilSpiegeln(profil, l);
+            const TKDurchlauf vor = DurchlaufBerechnen(profil, v.FSdIst, true, 0, 10000);
+            const TKDurchlauf rueck =
+                DurchlaufBerechnen(tmp.ProfilGespiegelt(), v.FSdIst, true, 0, 10000);
+            for (int richtung : {-1, 1}) {
+                for (int welche : {0, 1}) {
+                    TKTmpDornAufteilung t;
+                    for (int liste : {0, 1}) {
+                        for (double d : liste == 0 ? vor.Abstaende : rueck.Abstaende) {
+                            const double ziel = richtung < 0 ? 0.0 : 1e9;
+                            t.ListeAnfuegen(liste, liste == welche ? std::nextafter(d, ziel) : d);
+                        }
+                    }
+                    const std::vector<double> anders = t.Zusammenfuehren(l);
+                    ASSERT_EQ(anders.size(), v.DornAbstand.size());
+                    for (std::size_t k = 0; k < anders.size(); ++k) {
+                        EXPECT_NEAR(anders[k], v.DornAbstand[k], 1e-9)
+                            << q << " " << l << " " << k << " " << richtung << welche;
+                    }
+                }
+            }
+            ++gepruefteReihen;
+        }
+    }
+    EXPECT_EQ(gepruefteReihen, 20);
+}
+
 TEST(DurchlaufBerechnen, EndDistanceIsNotChecked) {
     // Load on the first metre only: one connector at 500, then 2500 to the end.
     const TKDurchlauf d =
