@@ -145,6 +145,11 @@ enum Nummer : int {
     DxfNichtBerechnet = 65560,
     DxfBewehrungUngueltig = 65561,
 
+    // Checks of typed values
+    EingabeKeineZahl = 65600,
+    EingabeZuKlein = 65601,
+    EingabeZuGross = 65602,
+
     // Load cases by Belastungsfall, and the report of trv-cli.
     LastfallEinzel = 65900,
     LastfallKonstant = 65901,

@@ -125,16 +125,20 @@ std::string ZahlFest(double wert, int dezimalen, char dezimaltrenner) {
 }
 
 double TextAlsZahl(const std::string& text, double ersatz, char dezimaltrenner) {
+    return EingabeZahl(text, dezimaltrenner).value_or(ersatz);
+}
+
+std::optional<double> EingabeZahl(const std::string& text, char dezimaltrenner) {
     std::string normal = text;
     for (char& c : normal) {
         if (c == '.' || c == ',') {
             if (c != dezimaltrenner) {
-                return ersatz;
+                return std::nullopt;
             }
             c = '.';
         }
     }
-    return CZahl(normal).value_or(ersatz);
+    return CZahl(normal);
 }
 
 std::optional<double> DateiZahl(const std::string& text) {

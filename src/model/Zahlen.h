@@ -39,6 +39,10 @@ std::string ZahlGerundet(double wert, int dezimalen, char dezimaltrenner = '.');
 // one is not a number here, so "1,000" under "." never silently becomes 1.
 double TextAlsZahl(const std::string& text, double ersatz, char dezimaltrenner = '.');
 
+// The same conversion without a fallback: std::nullopt for an empty text or one that is not a
+// finite number written with the regional separator (a sign and an exponent are allowed).
+std::optional<double> EingabeZahl(const std::string& text, char dezimaltrenner = '.');
+
 // A number stored in a file (project or INI file): "." and "," are both taken as the decimal
 // separator, because the file may come from other regional settings. Leading and trailing
 // blanks are ignored; anything else (empty text, trailing garbage, "nan", "inf", overflow)
