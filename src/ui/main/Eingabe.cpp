@@ -8,7 +8,9 @@
 #include "ui/main/Befehle.h"
 #include "ui/main/Blattansicht.h"
 #include "ui/main/Druckerwahl.h"
+#include "ui/dialogs/Bemessung.h"
 #include "ui/main/Eingabebaum.h"
+#include "ui/main/Eingabepanel.h"
 #include "ui/main/Ergebnisliste.h"
 #include "ui/main/Projektbefehle.h"
 #include "ui/main/Rueckfragen.h"
@@ -99,11 +101,8 @@ void TfrmHauptMaske::FensterAufbauen() {
     bereiche_ = new QStackedWidget(splVertikal_);
     auto* eingabebereich = new QSplitter(Qt::Horizontal, bereiche_);
     eingabebereich->setChildrenCollapsible(false);
-    scBoxEingabe_ = new QScrollArea(eingabebereich);
-    scBoxEingabe_->setObjectName(QStringLiteral("scBoxEingabe"));
-    scBoxEingabe_->setWidgetResizable(true);
-    scBoxEingabe_->setFrameShape(QFrame::NoFrame);
-    eingabebereich->addWidget(scBoxEingabe_);
+    pnlEingaben_ = new TEingabepanel(zustand_, *fragen_, eingabebereich);
+    eingabebereich->addWidget(pnlEingaben_);
     eingabebereich->addWidget(SkizzenbereichAufbauen());
     eingabebereich->setStretchFactor(0, 0);
     eingabebereich->setStretchFactor(1, 1);
@@ -380,6 +379,20 @@ void TfrmHauptMaske::BefehleVerbinden() {
         }
     });
 
+    connect(pnlEingaben_, &TEingabepanel::EingabeBegonnen, this, [this] {
+        if (zustand_.Modus() != amEingabe) {
+            kommandos_->AnzeigeModusSetzen(amEingabe);
+        }
+    });
+    connect(pnlEingaben_, &TEingabepanel::EingabeGeschrieben, this, [this] { SkizzeZeichnen(); });
+    connect(pnlEingaben_, &TEingabepanel::AnwendungsfallGewechselt, this,
+            [this](int fall) { AnwendungsfallFolgen(fall); });
+    if (!bemessung_) {
+        bemessung_ = new TfrmBemessung(zustand_, *fragen_, this);
+    }
+    Befehle::SetVerfuegbar(b.mnuOptionBemessung, true);
+    verbinde(b.mnuOptionBemessung, [this] { DialogAusfuehren(*bemessung_, true); });
+
     connect(tvMain_, &TEingabebaum::PositionGewaehlt, this,
             [this](int nr) { sEditAktAnwendung_->setValue(nr); });
     connect(lvLastErgebnis_, &TErgebnisliste::TypGewaehlt, this, [this](int typ) {
@@ -520,7 +533,29 @@ void TfrmHauptMaske::PositionAnzeigen() {
 
 void TfrmHauptMaske::EingabenAnzeigen() {
     editPosition_->setText(AlsText(zustand_.Anwendung().Position()));
+    pnlEingaben_->EingabenAnzeigen();
+    AnwendungsfallFolgen(zustand_.Anwendung().Anwendungsfall());
     kommandos_->AnzeigeModusSetzen(amEingabe);
+}
+
+void TfrmHauptMaske::AnwendungsfallFolgen(int fall) {
+    // A single connector has no row: its sketch button goes, and a row sketch chosen before
+    // falls back to the view.
+    const bool reihe = fall != 0;
+    befehle_->tbReihenAnsicht->setVisible(reihe);
+    TKModell& modell = zustand_.Modell();
+    if (!reihe && modell.ErgebnisAnzeige() == 3) {
+        modell.SetErgebnisAnzeige(0);
+        befehle_->tbAnsicht->setChecked(true);
+    }
+}
+
+bool TfrmHauptMaske::DialogAusfuehren(QDialog& dialog, bool aendertEingaben) {
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (ok && aendertEingaben) {
+        EingabenAnzeigen();
+    }
+    return ok;
 }
 
 void TfrmHauptMaske::DateinameAnzeigen(const QString& anzeige) {
@@ -595,8 +630,8 @@ QLabel* TfrmHauptMaske::Statusfeld(int nr) const {
 void TfrmHauptMaske::FeldVerlassen() {
     // The field being edited is left first, so its check runs and writes its value.
     QWidget* fokus = QApplication::focusWidget();
-    if (fokus && scBoxEingabe_->isAncestorOf(fokus)) {
-        focusPreviousChild();
+    if (fokus && pnlEingaben_->isAncestorOf(fokus)) {
+        zustand_.SetEingabeOk(pnlEingaben_->EingabeAbschliessen());
     }
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -26,7 +27,9 @@ class Druckerwahl;
 class Projektbefehle;
 class Rueckfragen;
 class TBlattansicht;
+class TfrmBemessung;
 class TEingabebaum;
+class TEingabepanel;
 class TErgebnisliste;
 class TSkizzenbild;
 
@@ -50,6 +53,7 @@ public:
     Rueckfragen& Fragen() { return *fragen_; }
 
     TEingabebaum* Baum() const { return tvMain_; }
+    TEingabepanel* Eingaben() const { return pnlEingaben_; }
     TErgebnisliste* Ergebnisliste() const { return lvLastErgebnis_; }
     TSkizzenbild* Skizze() const { return imgAnsicht_; }
     TBlattansicht* Blatt() const { return scBoxErgebnisse_; }
@@ -102,6 +106,10 @@ private:
     void BefehlszeileOeffnen();
     // Runs a command; an error it does not catch ends it with a message, the program goes on.
     void Sicher(const std::function<void()>& befehl);
+    // Shows a modal dialog of the window. A dialog that changed the position's inputs (OK)
+    // returns the window to input mode; the others leave the results as they were.
+    bool DialogAusfuehren(QDialog& dialog, bool aendertEingaben);
+    void AnwendungsfallFolgen(int fall);
 
     Projektzustand zustand_;
     std::unique_ptr<Rueckfragen> eigeneFragen_;
@@ -124,7 +132,7 @@ private:
     QPushButton* BitBtnExportieren_ = nullptr;
     QPushButton* BitBtnBerechnen_ = nullptr;
     QStackedWidget* bereiche_ = nullptr;
-    QScrollArea* scBoxEingabe_ = nullptr;
+    TEingabepanel* pnlEingaben_ = nullptr;
     QLabel* lblBauvorhaben_ = nullptr;
     QLineEdit* editBauvorhaben_ = nullptr;
     QLabel* lblPosition_ = nullptr;
@@ -135,6 +143,7 @@ private:
     TErgebnisliste* lvLastErgebnis_ = nullptr;
     TBlattansicht* scBoxErgebnisse_ = nullptr;
     QMenu* popmnuExpotieren_ = nullptr;
+    TfrmBemessung* bemessung_ = nullptr;
     QLabel* statusfelder_[3] = {nullptr, nullptr, nullptr};
 };
 
