@@ -1,6 +1,6 @@
 #include "dxf/viewer/DXF_Anzeige.h"
 
-#include "dxf/DxfZeichnung.h"
+#include "dxf/viewer/DxfKern.h"
 #include "dxf/viewer/PainterLeinwand.h"
 #include "dxf/viewer/Zoomer.h"
 #include "ui/main/Rueckfragen.h"
