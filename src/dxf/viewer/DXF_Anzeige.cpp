@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include <exception>
@@ -39,6 +40,10 @@ TDXF_Anzeige_Form::TDXF_Anzeige_Form(Rueckfragen* fragen, QWidget* parent)
       fragen_(fragen ? *fragen : *own_questions_), drawing_(std::make_unique<DXF_Object>()),
       ext_max_{-no_extent, -no_extent, -no_extent}, ext_min_{no_extent, no_extent, no_extent} {
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // The size of the maximised window also where no window manager maximises it.
+    if (const QScreen* bildschirm = screen()) {
+        resize(bildschirm->availableGeometry().size());
+    }
     setWindowState(windowState() | Qt::WindowMaximized);
 
     save_button_ = new QPushButton(this);
