@@ -86,7 +86,7 @@ TEST_F(AtomareDateiTest, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
     std::ofstream(echt) << "alt";
     fs::permissions(echt, fs::perms::owner_read | fs::perms::owner_write);
     const fs::path link = ordner_ / "link.TRV";
-    fs::create_symlink("echt/a.TRV", link);      // relative to the link's folder
+    fs::create_symlink("echt/a.TRV", link);       // relative to the link's folder
     const fs::path kette = ordner_ / "kette.TRV"; // a link to the link
     fs::create_symlink(link, kette);
 
@@ -99,8 +99,7 @@ TEST_F(AtomareDateiTest, ReplacesTheFileALinkPointsToAndKeepsTheLink) {
     EXPECT_EQ(fs::status(echt).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(AnzahlDateien(), 3u); // echt/, link, kette: no temporary here
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_ / "echt"), fs::directory_iterator()),
-              1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_ / "echt"), fs::directory_iterator()), 1);
 
     // A link to a file that is not there yet creates that file.
     const fs::path neu = ordner_ / "neu.TRV";
@@ -155,8 +154,7 @@ TEST_F(AtomareDateiTest, TemporaryWrittenByNameIsPutInPlaceThroughTheLink) {
         std::ofstream(temp.Pfad(), std::ios::binary) << "verworfen";
     }
     EXPECT_EQ(Inhalt(echt), "alt");
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_ / "echt"), fs::directory_iterator()),
-              1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_ / "echt"), fs::directory_iterator()), 1);
     TKZwischendatei temp(link);
     ASSERT_TRUE(temp.Ok()) << temp.Fehler();
     std::ofstream(temp.Pfad(), std::ios::binary) << "%PDF neu";
@@ -164,8 +162,7 @@ TEST_F(AtomareDateiTest, TemporaryWrittenByNameIsPutInPlaceThroughTheLink) {
     ASSERT_TRUE(temp.Einsetzen(fehler)) << fehler;
     EXPECT_EQ(Inhalt(echt), "%PDF neu");
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_ / "echt"), fs::directory_iterator()),
-              1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_ / "echt"), fs::directory_iterator()), 1);
 }
 
 TEST_F(AtomareDateiTest, FailedWriteLeavesOldFileByteIdentical) {

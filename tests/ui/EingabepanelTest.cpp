@@ -81,6 +81,7 @@ TEST(Eingabepanel, JointLengthLimitsAndSlabFollowUp) {
     EXPECT_DOUBLE_EQ(g.BetondeckungOben(), 30);
     EXPECT_EQ(Text(p, TFeld::BetondeckungOben), "30");
     // Numbers beyond reason never reach the model.
+    p.panel.AnwendungsfallKnopf(2)->click();
     p.Tippen(TFeld::WandDicke, QStringLiteral("1e308"));
     EXPECT_EQ(p.eigeneFragen.Meldungen.last(), kZuGross);
     EXPECT_DOUBLE_EQ(g.WandDicke(), 400);

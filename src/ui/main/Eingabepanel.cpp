@@ -553,6 +553,9 @@ void TEingabepanel::EingabenAnzeigen() {
     BelastungsfallAnzeigen(a.BelastungDesign().Belastungsfall());
     FelderAnzeigen();
     anzeigeLaeuft_ = vorher;
+    // Every field now shows what the position holds: no refused text is left to block the
+    // calculation.
+    zustand_.SetEingabeOk(true);
 }
 
 bool TEingabepanel::EingabeAbschliessen() {
