@@ -28,6 +28,7 @@ public:
     Antwort JaNeinAbbrechen(const QString&) override { return Antwort::Abbrechen; }
     std::optional<QString> DateiZumOeffnen(const Dateidialog&) override { return {}; }
     std::optional<QString> DateiZumSpeichern(const Dateidialog&) override { return {}; }
+    bool DruckerEinrichten(QPrinter&) override { return false; }
     int Meldungen = 0;
 
 private:

@@ -7,6 +7,7 @@
 #include "sketches/Skizzen.h"
 #include "ui/main/Befehle.h"
 #include "ui/main/Blattansicht.h"
+#include "ui/main/DxfBefehle.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/dialogs/Bemessung.h"
 #include "ui/main/Eingabebaum.h"
@@ -392,6 +393,17 @@ void TfrmHauptMaske::BefehleVerbinden() {
     }
     Befehle::SetVerfuegbar(b.mnuOptionBemessung, true);
     verbinde(b.mnuOptionBemessung, [this] { DialogAusfuehren(*bemessung_, true); });
+
+    for (QAction* a : {b.mnuBewehrungDXFExport, b.popmnuDXFExport}) {
+        Befehle::SetVerfuegbar(a, true);
+    }
+    // The menu saves the drawing through the dialog; the sketch's menu shows it first.
+    verbinde(b.mnuBewehrungDXFExport, [this] {
+        DxfBewehrungErzeugen(TDxfModus::Speichern, {}, zustand_, *fragen_, this);
+    });
+    verbinde(b.popmnuDXFExport, [this] {
+        DxfBewehrungErzeugen(TDxfModus::Anzeigen, {}, zustand_, *fragen_, this);
+    });
 
     connect(tvMain_, &TEingabebaum::PositionGewaehlt, this,
             [this](int nr) { sEditAktAnwendung_->setValue(nr); });
