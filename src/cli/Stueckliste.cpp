@@ -1,4 +1,4 @@
-#include "cli/Ausgabedatei.h"
+#include "printing/Ausgabedatei.h"
 #include "cli/Grafik.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"

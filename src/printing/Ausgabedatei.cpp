@@ -1,4 +1,4 @@
-#include "cli/Ausgabedatei.h"
+#include "printing/Ausgabedatei.h"
 
 #include "files/AtomareDatei.h"
 
@@ -17,7 +17,7 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace trv::cli {
+namespace trv {
 
 namespace {
 
@@ -120,20 +120,29 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
 bool PdfSpeichern(const std::string& pfad,
                   const std::function<bool(QPrinter&, std::string&)>& drucken,
                   std::string& fehler) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    return PdfSpeichern(drucker, pfad, drucken, fehler);
+}
+
+bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
+                  const std::function<bool(QPrinter&, std::string&)>& drucken,
+                  std::string& fehler) {
     Zwischendatei temp{std::filesystem::path(pfad)};
     if (!temp.Ok()) {
         fehler = temp.Grund();
         return false;
     }
-    {
-        QPrinter drucker(QPrinter::HighResolution);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setPageSize(QPageSize(QPageSize::A4));
-        drucker.setPageOrientation(QPageLayout::Portrait);
-        drucker.setOutputFileName(QString::fromStdString(temp.Pfad()));
-        if (!drucken(drucker, fehler)) {
-            return false;
-        }
+    const QString vorher = drucker.outputFileName();
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(QString::fromStdString(temp.Pfad()));
+    const bool gedruckt = drucken(drucker, fehler);
+    // An empty name would turn the printer into the system's default printer.
+    drucker.setOutputFileName(vorher.isEmpty() ? QString::fromStdString(pfad) : vorher);
+    if (!gedruckt) {
+        return false;
     }
     std::error_code ec;
     if (std::filesystem::file_size(temp.Pfad(), ec) == 0 || ec) {
@@ -143,4 +152,4 @@ bool PdfSpeichern(const std::string& pfad,
     return temp.Umbenennen(pfad, fehler);
 }
 
-} // namespace trv::cli
+} // namespace trv
