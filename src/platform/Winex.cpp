@@ -92,10 +92,18 @@ private:
 
 TWinexecute::TWinexecute(QObject* eltern) : QObject(eltern) {}
 
-void TWinexecute::SetProgrammName(const QString& v) { Setzen(programmName_, v); }
-void TWinexecute::SetFileName(const QString& v) { Setzen(fileName_, v); }
-void TWinexecute::SetProgrammPfad(const QString& v) { Setzen(programmPfad_, v); }
-void TWinexecute::SetExecuteModus(TModus v) { Setzen(executeModus_, v); }
+void TWinexecute::SetProgrammName(const QString& v) {
+    Setzen(programmName_, v);
+}
+void TWinexecute::SetFileName(const QString& v) {
+    Setzen(fileName_, v);
+}
+void TWinexecute::SetProgrammPfad(const QString& v) {
+    Setzen(programmPfad_, v);
+}
+void TWinexecute::SetExecuteModus(TModus v) {
+    Setzen(executeModus_, v);
+}
 
 void TWinexecute::SetParameter(const QString& v) {
     Setzen(parameter_, !v.isEmpty() && !v.startsWith(QLatin1Char(' ')) ? QLatin1Char(' ') + v : v);
@@ -129,7 +137,7 @@ int TWinexecute::Starten() const {
                    : KeinProgramm;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(datei.absoluteFilePath())) ? Erfolg
-                                                                                     : KeinProgramm;
+                                                                                    : KeinProgramm;
 }
 
 bool TWinexecute::Ausfuehren() {

@@ -1,7 +1,7 @@
+#include "ui/main/Bildexport.h"
 #include "Testfilterdialog.h"
 #include "Testrueckfragen.h"
 #include "printing/Seitenmasse.h"
-#include "ui/main/Bildexport.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektbefehle.h"
 
@@ -22,9 +22,7 @@ namespace {
 // A loaded project in the state the main window has after opening it, with the picture
 // export the main window owns.
 struct Umgebung {
-    explicit Umgebung(const QString& datei) {
-        EXPECT_TRUE(befehle.ProjektLaden(datei));
-    }
+    explicit Umgebung(const QString& datei) { EXPECT_TRUE(befehle.ProjektLaden(datei)); }
     Projektzustand zustand{TKIniDatei{}, TKRegional::Standard()};
     Testrueckfragen fragen;
     Testfilterdialog dialog;
@@ -33,7 +31,9 @@ struct Umgebung {
     Bildexport export_{zustand, drucker, fragen, dialog};
 };
 
-QString Daten(const char* name) { return QStringLiteral(TRV_TEST_DATA_DIR "/") + name; }
+QString Daten(const char* name) {
+    return QStringLiteral(TRV_TEST_DATA_DIR "/") + name;
+}
 
 // The picture's size in pixels (its view box; width and height are written in mm).
 QSize Ansichtsgroesse(const QString& svg) {
@@ -116,15 +116,15 @@ TEST(BildexportTest, BitmapFilterMitJpgNameSchreibtBmpUndBleibtFuerDenNaechstenE
 // with its load strip only for a line or arbitrary load.
 TEST(BildexportTest, SkizzeAlsVektorbildMitUndOhneVierteSkizze) {
     QTemporaryDir ordner;
-    for (const auto& [datei, mitReihe] : {std::pair{"einzeldorn.TRV", false},
-                                          std::pair{"platte-platte.TRV", true}}) {
+    for (const auto& [datei, mitReihe] :
+         {std::pair{"einzeldorn.TRV", false}, std::pair{"platte-platte.TRV", true}}) {
         SCOPED_TRACE(datei);
         Umgebung u(Daten(datei));
         ASSERT_EQ(u.zustand.Modus(), amUebersicht);
         u.zustand.Modell().SetSkizzeAnzeige(2);
         // The name is cut at its first dot: "einzeldorn.TRV.svg" would become "einzeldorn.svg".
-        const QString ziel = ordner.filePath(QString::fromLatin1(datei).section('.', 0, 0) +
-                                             QStringLiteral(".svg"));
+        const QString ziel =
+            ordner.filePath(QString::fromLatin1(datei).section('.', 0, 0) + QStringLiteral(".svg"));
         u.dialog.Antworten.push_back(Filterwahl{ziel, 1});
         ASSERT_TRUE(u.export_.BildExportieren(Bildquelle::Skizze, Bildschirmbild({400, 300})));
         EXPECT_EQ(Ansichtsgroesse(ziel), QSize(1000, 1000));

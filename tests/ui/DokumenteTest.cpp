@@ -1,7 +1,7 @@
+#include "ui/main/Dokumente.h"
 #include "Testfilterdialog.h"
 #include "Testrueckfragen.h"
 #include "platform/Winex.h"
-#include "ui/main/Dokumente.h"
 #include "ui/main/Projektzustand.h"
 
 #include <QDesktopServices>
@@ -62,7 +62,8 @@ struct CadUmgebung {
     Projektzustand zustand{TKIniDatei{}, TKRegional::Standard()};
     Testrueckfragen fragen;
     Testfilterdialog dialog;
-    CadBlockExport befehl{zustand, fragen, dialog, {QStringLiteral("/nonexistent"), programm.path()}};
+    CadBlockExport befehl{
+        zustand, fragen, dialog, {QStringLiteral("/nonexistent"), programm.path()}};
 };
 
 TEST(CadBlockTest, DxfFilterSchreibtDieDreiBloeckeNebenDenGewaehltenNamen) {
@@ -71,9 +72,8 @@ TEST(CadBlockTest, DxfFilterSchreibtDieDreiBloeckeNebenDenGewaehltenNamen) {
     ASSERT_TRUE(u.befehl.Ausfuehren());
     ASSERT_EQ(u.dialog.Dialoge.size(), 1u);
     EXPECT_EQ(u.dialog.Dialoge[0].Vorschlag, QStringLiteral("TRV 22"));
-    EXPECT_EQ(u.dialog.Dialoge[0].Filter,
-              QStringList({QStringLiteral("DXF databases (*.dxf)"),
-                           QStringLiteral("DWG database (*.dwg)")}));
+    EXPECT_EQ(u.dialog.Dialoge[0].Filter, QStringList({QStringLiteral("DXF databases (*.dxf)"),
+                                                       QStringLiteral("DWG database (*.dwg)")}));
     for (const char* ansicht : {"Plan", "Side", "End"}) {
         const QString nach =
             u.ziel.filePath(QStringLiteral("block %1 View Block.dxf").arg(QLatin1String(ansicht)));

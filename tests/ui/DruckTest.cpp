@@ -28,9 +28,9 @@ struct Druckumgebung {
     Druckbefehle druck{zustand, drucker, fragen};
 };
 
-#define OHNE_DRUCKER_ODER_UEBERSPRINGEN()                                                        \
-    if (Druckerwahl::DruckerInstalliert()) {                                                     \
-        GTEST_SKIP() << "a printer is installed: the job would go to paper";                     \
+#define OHNE_DRUCKER_ODER_UEBERSPRINGEN()                                                          \
+    if (Druckerwahl::DruckerInstalliert()) {                                                       \
+        GTEST_SKIP() << "a printer is installed: the job would go to paper";                       \
     }
 
 // Fonts listed by pdffonts that are not embedded (empty when all are).
@@ -42,7 +42,8 @@ QStringList NichtEingebettet(const QString& pdf) {
         return {QStringLiteral("?")};
     }
     QStringList fehlt;
-    const QStringList zeilen = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QStringList zeilen =
+        QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
     for (qsizetype i = 2; i < zeilen.size(); ++i) { // after the head and the rule
         const QStringList felder = zeilen[i].simplified().split(QLatin1Char(' '));
         // name type [type] encoding emb sub uni object ID: "emb" is the fifth field from the end.
@@ -70,8 +71,8 @@ TEST(DruckTest, ErgebnisblattAlsPdfHatDieSeitenDerVorschau) {
 
     Positionsblatt blatt(u.zustand.Modell(), u.zustand.Anwendung());
     Seitenmasse masse;
-    const auto vorschau = ErgebnisblattVorschau(masse, StandardGeometrie(), BildschirmDpi,
-                                                blatt.Blatt());
+    const auto vorschau =
+        ErgebnisblattVorschau(masse, StandardGeometrie(), BildschirmDpi, blatt.Blatt());
     const PdfInfo info = PdfInfoLesen(pdf);
     EXPECT_EQ(info.Seiten, 3) << "an arbitrary load profile has its own page";
     EXPECT_EQ(static_cast<int>(vorschau.size()), info.Seiten);

@@ -1,6 +1,6 @@
+#include "ui/dialogs/Zoom.h"
 #include "Testfilterdialog.h"
 #include "Testrueckfragen.h"
-#include "ui/dialogs/Zoom.h"
 #include "ui/main/Bildexport.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektbefehle.h"
@@ -40,7 +40,9 @@ bool Weiss(const QImage& bild) {
     return true;
 }
 
-QSize Pixel(const QWidget& w) { return w.size() * w.devicePixelRatioF(); }
+QSize Pixel(const QWidget& w) {
+    return w.size() * w.devicePixelRatioF();
+}
 
 TEST(ZoomTest, BildFolgtGroesseUndSkizzenwahl) {
     Zoomumgebung u;

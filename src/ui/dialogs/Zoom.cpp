@@ -124,7 +124,9 @@ void TfrmZoom::resizeEvent(QResizeEvent* event) {
     Zeichnen();
 }
 
-const QImage& TfrmZoom::Bild() const { return imgZoom_->Bild(); }
+const QImage& TfrmZoom::Bild() const {
+    return imgZoom_->Bild();
+}
 
 void TfrmZoom::Zeichnen() {
     const qreal faktor = devicePixelRatioF();
@@ -154,8 +156,12 @@ void TfrmZoom::Zeigen() {
     activateWindow();
 }
 
-void TfrmZoom::Kopieren() { Bildexport::BildInZwischenablage(imgZoom_->Bild()); }
+void TfrmZoom::Kopieren() {
+    Bildexport::BildInZwischenablage(imgZoom_->Bild());
+}
 
-void TfrmZoom::Exportieren() { export_.BildExportieren(Bildquelle::Zoom, imgZoom_->Bild()); }
+void TfrmZoom::Exportieren() {
+    export_.BildExportieren(Bildquelle::Zoom, imgZoom_->Bild());
+}
 
 } // namespace trv

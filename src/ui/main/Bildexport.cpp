@@ -4,8 +4,8 @@
 #include "printing/Ergebnisblatt.h"
 #include "printing/Projektdruck.h"
 #include "printing/Seitenmasse.h"
-#include "sketches/Skizzenanzeige.h"
 #include "sketches/Skizzen.h"
+#include "sketches/Skizzenanzeige.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Filterdialog.h"
 #include "ui/main/Projektzustand.h"
@@ -24,7 +24,9 @@ namespace trv {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Bildexport", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("Bildexport", text);
+}
 
 // Side of the square that holds the four result sketches of a sketch picture, px.
 constexpr int VierSkizzenSeite = 1000;
@@ -127,8 +129,7 @@ bool Bildexport::Schreiben(Bildquelle quelle, const QImage& bild, const QString&
         if (quelle == Bildquelle::Ergebnisseite) {
             Seitenmasse masse;
             masse.SeiteEinrichten(seite);
-            const QSize groesse =
-                bild.isNull() ? masse.BildGroesse(BildschirmDpi) : Logisch(bild);
+            const QSize groesse = bild.isNull() ? masse.BildGroesse(BildschirmDpi) : Logisch(bild);
             Positionsblatt blatt(zustand_.Modell(), zustand_.Anwendung());
             return SvgSpeichern(
                 pfad, groesse, BildschirmDpi,
@@ -183,8 +184,7 @@ bool Bildexport::Schreiben(Bildquelle quelle, const QImage& bild, const QString&
                     return false;
                 }
                 // The picture's proportions, as wide as the printable area allows.
-                const QRect flaeche =
-                    drucker.pageLayout().paintRectPixels(drucker.resolution());
+                const QRect flaeche = drucker.pageLayout().paintRectPixels(drucker.resolution());
                 const QSize ziel = groesse.scaled(flaeche.size(), Qt::KeepAspectRatio);
                 SkizzeVektoriell(canvas, quelle, QRect(QPoint(0, 0), ziel), 2);
                 return canvas.end();

@@ -17,7 +17,9 @@ namespace trv {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Dokumente", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("Dokumente", text);
+}
 
 QString CadFormat(int filter) {
     return filter == CadBlockExport::Dwg ? QStringLiteral("dwg") : QStringLiteral("dxf");
@@ -82,11 +84,11 @@ bool CadBlockExport::Ausfuehren() {
     }
     if (filter_ == Dwg) {
         const QString cad = CadOrdner();
-        const bool keinDwg = !cad.isEmpty() && std::none_of(Endungen().begin(), Endungen().end(),
-                                                            [&](const QString& endung) {
-                                                                return QFileInfo::exists(
-                                                                    Quelle(cad, endung, format));
-                                                            });
+        const bool keinDwg =
+            !cad.isEmpty() &&
+            std::none_of(Endungen().begin(), Endungen().end(), [&](const QString& endung) {
+                return QFileInfo::exists(Quelle(cad, endung, format));
+            });
         if (keinDwg) {
             return DwgNichtVorhanden(ziel);
         }
@@ -130,8 +132,9 @@ bool CadBlockExport::CadBlockKopieren(const QString& ziel) {
             if (datei.error() != QFileDevice::NoError) {
                 fehler = datei.errorString().toStdString();
             } else {
-                ok = DateiAtomarSchreiben(
-                    nach.toStdString(), std::string_view(inhalt.constData(), inhalt.size()), fehler);
+                ok = DateiAtomarSchreiben(nach.toStdString(),
+                                          std::string_view(inhalt.constData(), inhalt.size()),
+                                          fehler);
             }
         }
         if (!ok) {

@@ -19,7 +19,9 @@ namespace trv {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("Druckbefehle", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("Druckbefehle", text);
+}
 
 // Runs one print job on the chosen printer; a PDF printer writes through a temporary file.
 bool Auftrag(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&)>& drucken,
@@ -59,7 +61,8 @@ QString Druckbefehle::PdfVorschlag() const {
 }
 
 bool Druckbefehle::Drucken() {
-    if (!zustand_.ErgebnisseGueltig() || !drucker_.DruckauftragVorbereiten(fragen_, PdfVorschlag())) {
+    if (!zustand_.ErgebnisseGueltig() ||
+        !drucker_.DruckauftragVorbereiten(fragen_, PdfVorschlag())) {
         return false;
     }
     Positionsblatt blatt(zustand_.Modell(), zustand_.Anwendung());
@@ -72,8 +75,8 @@ bool Druckbefehle::Drucken() {
         },
         fehler);
     if (!ok) {
-        fragen_.Meldung(tr("The result sheet could not be printed:\n%1")
-                            .arg(QString::fromStdString(fehler)));
+        fragen_.Meldung(
+            tr("The result sheet could not be printed:\n%1").arg(QString::fromStdString(fehler)));
     }
     return ok;
 }

@@ -13,10 +13,10 @@ namespace trv {
 // A save dialog with several file types, as the exports ask for it: the proposed type, and a
 // default extension that follows the type the user picks while the dialog is open.
 struct Filterdialogdaten {
-    QString Titel;                              // empty: the platform's own title
-    QStringList Filter;                         // "Text (*.ext)" entries
-    int Filter1 = 1;                            // preselected type, counted from 1
-    QString Vorschlag;                          // proposed name; "*.ext" proposes the type only
+    QString Titel;                                // empty: the platform's own title
+    QStringList Filter;                           // "Text (*.ext)" entries
+    int Filter1 = 1;                              // preselected type, counted from 1
+    QString Vorschlag;                            // proposed name; "*.ext" proposes the type only
     std::function<QString(int)> EndungFuerFilter; // default extension (no dot) of a type
 };
 
