@@ -91,7 +91,7 @@ TEST(BildexportTest, BitmapFilterMitJpgNameSchreibtBmpUndBleibtFuerDenNaechstenE
     EXPECT_FALSE(u.export_.BildExportieren(Bildquelle::Skizze, bild));
     ASSERT_EQ(u.dialog.Dialoge.size(), 1u);
     EXPECT_EQ(u.dialog.Dialoge[0].Vorschlag, QStringLiteral("*.svg"));
-    EXPECT_EQ(u.dialog.Dialoge[0].Filter1, 1);
+    EXPECT_EQ(u.dialog.Dialoge[0].Vorauswahl, 1);
     EXPECT_EQ(u.dialog.Dialoge[0].Titel,
               QStringLiteral("Varnel - TRV / ZEDE Shear Connectors - Export results"));
 
@@ -106,7 +106,7 @@ TEST(BildexportTest, BitmapFilterMitJpgNameSchreibtBmpUndBleibtFuerDenNaechstenE
     u.dialog.Antworten.push_back(Filterwahl{ordner.filePath(QStringLiteral("shot")), 3});
     ASSERT_TRUE(u.export_.BildExportieren(Bildquelle::Ergebnisseite, bild));
     EXPECT_EQ(u.dialog.Dialoge[2].Vorschlag, ordner.path() + QStringLiteral("/*.bmp"));
-    EXPECT_EQ(u.dialog.Dialoge[2].Filter1, 2);
+    EXPECT_EQ(u.dialog.Dialoge[2].Vorauswahl, 2);
     EXPECT_EQ(QImageReader(ordner.filePath(QStringLiteral("shot.jpg"))).format(),
               QByteArray("jpeg"));
     EXPECT_TRUE(u.fragen.Meldungen.isEmpty());

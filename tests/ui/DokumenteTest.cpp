@@ -85,7 +85,7 @@ TEST(CadBlockTest, DxfFilterSchreibtDieDreiBloeckeNebenDenGewaehltenNamen) {
     // The dialog keeps its type for the next time.
     u.dialog.Antworten.push_back(Filterwahl{});
     EXPECT_FALSE(u.befehl.Ausfuehren());
-    EXPECT_EQ(u.dialog.Dialoge[1].Filter1, 1);
+    EXPECT_EQ(u.dialog.Dialoge[1].Vorauswahl, 1);
 }
 
 TEST(CadBlockTest, OhneOrdnerKeineDateiUndEineMeldung) {

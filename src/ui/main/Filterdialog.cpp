@@ -10,7 +10,7 @@ std::optional<Filterwahl> QtFilterdialog::DateiZumSpeichern(const Filterdialogda
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(d.Filter);
-    const int start = d.Filter1 >= 1 && d.Filter1 <= d.Filter.size() ? d.Filter1 : 1;
+    const int start = d.Vorauswahl >= 1 && d.Vorauswahl <= d.Filter.size() ? d.Vorauswahl : 1;
     if (!d.Filter.isEmpty()) {
         dialog.selectNameFilter(d.Filter.at(start - 1));
     }
