@@ -15,7 +15,7 @@ namespace trv {
 struct Filterdialogdaten {
     QString Titel;                                // empty: the platform's own title
     QStringList Filter;                           // "Text (*.ext)" entries
-    int Vorauswahl = 1;                              // preselected type, counted from 1
+    int Vorauswahl = 1;                           // preselected type, counted from 1
     QString Vorschlag;                            // proposed name; "*.ext" proposes the type only
     std::function<QString(int)> EndungFuerFilter; // default extension (no dot) of a type
 };
