@@ -10,7 +10,7 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
   libxml2-dev libxml2-utils libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev ccache \
   fontconfig fonts-dejavu-core fonts-liberation2 \
-  xvfb xauth x11-utils imagemagick poppler-utils librsvg2-bin python3-ezdxf time locales \
+  xvfb xauth x11-utils imagemagick poppler-utils librsvg2-bin python3-ezdxf librecad time locales \
   xdotool
 # A comma-decimal locale for the tests that check independence of the process locale.
 locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$' || $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8

@@ -1,10 +1,11 @@
-#include "cli/Ausgabedatei.h"
 #include "cli/Grafik.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"
 #include "model/Modell.h"
+#include "printing/Ausgabedatei.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Positionsskizzen.h"
+#include "printing/Projektdruck.h"
 #include "printing/Seitenmasse.h"
 
 #include <QImage>
@@ -17,7 +18,30 @@ namespace trv::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "sheet IN.TRV -o OUT.pdf|OUT.png|OUT.svg [--position N]";
+constexpr const char* Aufruf = "sheet IN.TRV -o OUT.pdf|OUT.png|OUT.svg [--position N | --all]";
+
+// Every calculated position's sheet and the schedule into one PDF; uncalculated positions are
+// named on err and left out.
+int ProjektBlatt(const TKModell& modell, const std::string& ziel, std::ostream& err) {
+    const Projektdruckinhalt inhalt = ProjektdruckInhalt(modell);
+    for (int nr : inhalt.NichtBerechnet) {
+        err << "trv-cli sheet: position " << nr << " (" << modell.Anwendung(nr).Position()
+            << ") is not calculated and is left out\n";
+    }
+    const Grafikumgebung grafik;
+    Seitenmasse masse;
+    std::string fehler;
+    if (!PdfSpeichern(
+            ziel,
+            [&](QPrinter& drucker, std::string& grund) {
+                return ProjektDrucken(drucker, masse, modell, grund);
+            },
+            fehler)) {
+        err << "trv-cli sheet: " << ziel << ": " << fehler << "\n";
+        return ExitFehler;
+    }
+    return ExitOk;
+}
 
 int Blatt(const Argumente& args, std::ostream&, std::ostream& err) {
     const std::optional<std::string> ziel = args.Wert("-o");
@@ -38,6 +62,13 @@ int Blatt(const Argumente& args, std::ostream&, std::ostream& err) {
     const std::string endung = Endung(*ziel);
     if (endung != "pdf" && endung != "png" && endung != "svg") {
         return aufruf();
+    }
+    if (args.Hat("--all")) {
+        if (endung != "pdf" || args.Hat("--position")) {
+            err << "trv-cli sheet: --all writes every sheet into one PDF and takes no --position\n";
+            return aufruf();
+        }
+        return ProjektBlatt(*modell, *ziel, err);
     }
     const std::optional<int> nr = GewaehltePosition(args, *modell, err);
     if (!nr) {
@@ -94,8 +125,9 @@ int Blatt(const Argumente& args, std::ostream&, std::ostream& err) {
 Unterbefehl BlattBefehl() {
     return {"sheet",
             Aufruf,
-            "the result sheet of a position: every page into a PDF, page 1 into a picture",
-            {{"-o", true}, {"--position", true}},
+            "the result sheet of a position: every page into a PDF, page 1 into a picture; with "
+            "--all the sheets of every calculated position and the schedule into one PDF",
+            {{"-o", true}, {"--position", true}, {"--all", false}},
             Blatt};
 }
 

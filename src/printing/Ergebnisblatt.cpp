@@ -4,6 +4,7 @@
 #include "files/Ressourcen.h"
 #include "model/Modell.h"
 #include "printing/Blattabschnitte.h"
+#include "printing/Druckauftrag.h"
 #include "printing/Seitenmasse.h"
 #include "sketches/Texte.h"
 
@@ -142,33 +143,18 @@ void Ergebnisblatt::SeiteZeichnen(QPainter& canvas, Seitenmasse& m, int seite,
 
 bool ErgebnisblattDrucken(QPrinter& drucker, Seitenmasse& m, Ergebnisblatt& blatt,
                           std::string& fehler) {
-    QPainter canvas;
-    if (!canvas.begin(&drucker)) {
-        fehler = "the printer could not be started";
-        return false;
-    }
-    bool ok = true;
-    try {
-        const Druckergeometrie g = GeometrieAusDrucker(drucker);
-        m.FuerDrucker(canvas, g);
-        m.SeiteEinrichten(g);
-        // The head is drawn on every page, so the reasons stand on each of them.
-        for (int seite = 1; seite <= blatt.Seitenzahl(); ++seite) {
-            if (seite > 1) {
-                drucker.newPage();
+    return Druckauftrag(
+        drucker, m,
+        [&](QPainter& canvas) {
+            // The head is drawn on every page, so the reasons stand on each of them.
+            for (int seite = 1; seite <= blatt.Seitenzahl(); ++seite) {
+                if (seite > 1) {
+                    drucker.newPage();
+                }
+                blatt.SeiteZeichnen(canvas, m, seite, blatt.Titel());
             }
-            blatt.SeiteZeichnen(canvas, m, seite, blatt.Titel());
-        }
-    } catch (const std::range_error& e) {
-        fehler = e.what();
-        ok = false;
-    }
-    ok = canvas.end() && ok;
-    m.SetStiftFaktor(1);
-    if (!ok && fehler.empty()) {
-        fehler = "the printer could not finish the document";
-    }
-    return ok;
+        },
+        fehler);
 }
 
 std::vector<QImage> ErgebnisblattVorschau(Seitenmasse& m, const Druckergeometrie& seite,

@@ -2,6 +2,7 @@
 
 #include "files/Ressourcen.h"
 #include "model/Modell.h"
+#include "printing/Druckauftrag.h"
 #include "printing/Seitenmasse.h"
 #include "printing/Seitenrahmen.h"
 
@@ -123,29 +124,17 @@ QImage StuecklisteVorschau(Seitenmasse& m, const Druckergeometrie& seite, int bi
 
 bool StuecklisteDrucken(QPrinter& drucker, Seitenmasse& m, const Kopfdaten& kopf,
                         const StuecklistenDruckdaten& daten, std::string& fehler) {
-    QPainter canvas;
-    if (!canvas.begin(&drucker)) {
-        fehler = "the printer could not be started";
-        return false;
-    }
-    bool ok = true;
-    try {
-        const Druckergeometrie g = GeometrieAusDrucker(drucker);
-        m.FuerDrucker(canvas, g);
-        m.SeiteEinrichten(g);
-        const std::string titel = Ressource(res::StuecklisteTitel);
-        Seitenrahmen(canvas, m, titel, kopf);
-        StuecklisteZeichnen(canvas, m, titel, kopf, daten, StuecklistenZiel{&drucker, nullptr});
-    } catch (const std::range_error& e) {
-        fehler = e.what();
-        ok = false;
-    }
-    ok = canvas.end() && ok;
-    m.SetStiftFaktor(1);
-    if (!ok && fehler.empty()) {
-        fehler = "the printer could not finish the document";
-    }
-    return ok;
+    return Druckauftrag(
+        drucker, m,
+        [&](QPainter& canvas) { StuecklisteSeitenDrucken(canvas, drucker, m, kopf, daten); },
+        fehler);
+}
+
+void StuecklisteSeitenDrucken(QPainter& canvas, QPrinter& drucker, Seitenmasse& m,
+                              const Kopfdaten& kopf, const StuecklistenDruckdaten& daten) {
+    const std::string titel = Ressource(res::StuecklisteTitel);
+    Seitenrahmen(canvas, m, titel, kopf);
+    StuecklisteZeichnen(canvas, m, titel, kopf, daten, StuecklistenZiel{&drucker, nullptr});
 }
 
 } // namespace trv

@@ -48,4 +48,8 @@ QImage StuecklisteVorschau(Seitenmasse& masse, const Druckergeometrie& seite, in
 bool StuecklisteDrucken(QPrinter& drucker, Seitenmasse& masse, const Kopfdaten& kopf,
                         const StuecklistenDruckdaten& daten, std::string& fehler);
 
+// The schedule's pages inside a running print job (frame, content, further pages as needed).
+void StuecklisteSeitenDrucken(QPainter& canvas, QPrinter& drucker, Seitenmasse& masse,
+                              const Kopfdaten& kopf, const StuecklistenDruckdaten& daten);
+
 } // namespace trv

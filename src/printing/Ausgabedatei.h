@@ -9,7 +9,7 @@ class QImage;
 class QPainter;
 class QPrinter;
 
-namespace trv::cli {
+namespace trv {
 
 // Output files of the drawing subcommands. Each is made completely in memory or in a
 // temporary file beside the target and only then put in its place, so a failure never
@@ -26,7 +26,12 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
 bool PdfSpeichern(const std::string& pfad,
                   const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler);
 
+// The same through a given printer, switched to PDF output (its page set-up is kept); its
+// output file name is set back afterwards (to pfad when it had none).
+bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
+                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler);
+
 // The lower-case extension of a path without the dot ("" when there is none).
 std::string Endung(const std::string& pfad);
 
-} // namespace trv::cli
+} // namespace trv

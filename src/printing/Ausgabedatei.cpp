@@ -1,4 +1,4 @@
-#include "cli/Ausgabedatei.h"
+#include "printing/Ausgabedatei.h"
 
 #include "files/AtomareDatei.h"
 
@@ -12,7 +12,7 @@
 #include <cctype>
 #include <filesystem>
 
-namespace trv::cli {
+namespace trv {
 
 namespace {
 
@@ -69,6 +69,16 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
 bool PdfSpeichern(const std::string& pfad,
                   const std::function<bool(QPrinter&, std::string&)>& drucken,
                   std::string& fehler) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    return PdfSpeichern(drucker, pfad, drucken, fehler);
+}
+
+bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
+                  const std::function<bool(QPrinter&, std::string&)>& drucken,
+                  std::string& fehler) {
     // The printer writes the file itself, by name: into the temporary beside the file being
     // replaced, which is then put in place like every other output.
     TKZwischendatei temp{std::filesystem::path(pfad)};
@@ -76,15 +86,14 @@ bool PdfSpeichern(const std::string& pfad,
         fehler = temp.Fehler();
         return false;
     }
-    {
-        QPrinter drucker(QPrinter::HighResolution);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setPageSize(QPageSize(QPageSize::A4));
-        drucker.setPageOrientation(QPageLayout::Portrait);
-        drucker.setOutputFileName(QString::fromStdString(temp.Pfad()));
-        if (!drucken(drucker, fehler)) {
-            return false;
-        }
+    const QString vorher = drucker.outputFileName();
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setOutputFileName(QString::fromStdString(temp.Pfad()));
+    const bool gedruckt = drucken(drucker, fehler);
+    // An empty name would turn the printer into the system's default printer.
+    drucker.setOutputFileName(vorher.isEmpty() ? QString::fromStdString(pfad) : vorher);
+    if (!gedruckt) {
+        return false;
     }
     std::error_code ec;
     if (std::filesystem::file_size(temp.Pfad(), ec) == 0 || ec) {
@@ -94,4 +103,4 @@ bool PdfSpeichern(const std::string& pfad,
     return temp.Einsetzen(fehler);
 }
 
-} // namespace trv::cli
+} // namespace trv
