@@ -299,7 +299,7 @@ int Blattabschnitte::LastenZeichnen(QPoint ursprung, int ds, bool fortsetzung, i
     canvas_.setFont(DruckSchrift(9, false, true, true));
     TextOben(canvas_, ursprung.x(), ursprung.y(), Text(Titel[fall]));
     canvas_.setFont(DruckSchrift(9));
-    canvas_.setPen(QPen(Qt::black, 0));
+    canvas_.setPen(masse_.Stift());
     switch (fall) {
     case 0:
         return Einzellast(ursprung.x(), ursprung.y());

@@ -53,7 +53,7 @@ void Ergebnisblatt::Seite1(QPainter& canvas, Seitenmasse& m) {
     const int fall = anwendung_.Anwendungsfall();
     const TKErgebnisse& erg = anwendung_.Ergebnisse();
 
-    canvas.setPen(QPen(Qt::black, 0));
+    canvas.setPen(m.Stift());
     canvas.setFont(DruckSchrift(12, true));
     TextOben(canvas, L, c,
              QString::fromStdString(TKTextlisten::Text(texte_.AnwendungsfallLang(), fall)));
@@ -95,7 +95,7 @@ void Ergebnisblatt::Seite1(QPainter& canvas, Seitenmasse& m) {
 
 void Ergebnisblatt::LastSeite(QPainter& canvas, Seitenmasse& m) {
     const int L = m.CmNachPixelX(m.DruckRandLinks());
-    canvas.setPen(QPen(Qt::black, 0));
+    canvas.setPen(m.Stift());
     Blattabschnitte abschnitte(canvas, m, anwendung_, texte_, dezimaltrenner_, BildschirmDpi);
     const int r =
         abschnitte.LastenZeichnen({L, m.CmNachPixelY(m.DruckRandOben() + m.KopfHoehe() + 0.5)},

@@ -85,7 +85,7 @@ double Seitenrahmen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
     const int R = m.CmNachPixelX(m.SeitenBreite() - m.DruckRandRechts());
     const int T = m.CmNachPixelY(m.DruckRandOben());
     canvas.save();
-    canvas.setPen(QPen(Qt::black, 0, Qt::SolidLine));
+    canvas.setPen(m.Stift());
     canvas.setBrush(Qt::NoBrush);
 
     BitmapAusRessource(canvas, LogoBild,
