@@ -112,7 +112,7 @@ void Ergebnisblatt::SkizzenSeite(QPainter& canvas, Seitenmasse& m) {
     const int w2 = w / 2;
     const int b = m.CmNachPixelY(m.SeitenHoehe() - m.DruckRandUnten() - 5.25);
     const int o = (b - c - 2 * m.Zeile8()) / 2;
-    const int f = m.StiftFaktor();
+    const double f = m.StiftFaktor();
 
     const QRect reihe = Rechteck(L, c, L + m.CmNachPixelX(17), c + m.CmNachPixelY(5));
     Skizze(canvas, [&] { skizzen_.Reihe(canvas, reihe, f); });

@@ -25,21 +25,21 @@ class Skizzenprotokoll : public Blattskizzen {
 public:
     struct Aufruf {
         QRect Rechteck;
-        int StiftFaktor;
+        double StiftFaktor;
     };
     std::multimap<std::string, Aufruf> Aufrufe;
 
-    void System(QPainter& c, const QRect& r, int f) override { Merken(c, "System", r, f); }
-    void Last(QPainter& c, const QRect& r, int f) override { Merken(c, "Last", r, f); }
-    void Reihe(QPainter& c, const QRect& r, int f) override { Merken(c, "Reihe", r, f); }
-    void Draufsicht(QPainter& c, const QRect& r, int f) override { Merken(c, "Draufsicht", r, f); }
-    void Ansicht(QPainter& c, const QRect& r, int f) override { Merken(c, "Ansicht", r, f); }
-    void Schnitt(QPainter& c, const QRect& r, int f) override { Merken(c, "Schnitt", r, f); }
+    void System(QPainter& c, const QRect& r, double f) override { Merken(c, "System", r, f); }
+    void Last(QPainter& c, const QRect& r, double f) override { Merken(c, "Last", r, f); }
+    void Reihe(QPainter& c, const QRect& r, double f) override { Merken(c, "Reihe", r, f); }
+    void Draufsicht(QPainter& c, const QRect& r, double f) override { Merken(c, "Draufsicht", r, f); }
+    void Ansicht(QPainter& c, const QRect& r, double f) override { Merken(c, "Ansicht", r, f); }
+    void Schnitt(QPainter& c, const QRect& r, double f) override { Merken(c, "Schnitt", r, f); }
 
     const Aufruf& Erster(const std::string& name) const { return Aufrufe.find(name)->second; }
 
 private:
-    void Merken(QPainter& c, const std::string& name, const QRect& r, int f) {
+    void Merken(QPainter& c, const std::string& name, const QRect& r, double f) {
         Aufrufe.insert({name, {r, f}});
         c.setPen(QPen(Qt::gray, 0, Qt::DashLine));
         c.drawRect(r);
@@ -163,7 +163,8 @@ TEST_F(ErgebnisblattPdf, EinzeldornZweiSeiten) {
     EXPECT_TRUE(seite2.contains(QStringLiteral("Calculation for ") + typ));
     EXPECT_TRUE(seite2.contains(QStringLiteral("[sketch Reihe]")));
     EXPECT_FALSE(seite2.contains(QStringLiteral("Results")));
-    // Every sketch on the printer with the printer's pen.
+    // Every sketch on the printer with the printer's pen: the 1200 dpi device pixels of a
+    // screen pixel.
     EXPECT_EQ(skizzen_.Aufrufe.size(), 6u);
     for (const auto& [name, aufruf] : skizzen_.Aufrufe) {
         EXPECT_EQ(aufruf.StiftFaktor, 2) << name;
