@@ -32,7 +32,9 @@ template <typename F> void Skizze(QPainter& canvas, F zeichnen) {
 Ergebnisblatt::Ergebnisblatt(const TKAnwendung& anwendung, Kopfdaten kopf, char dezimaltrenner,
                              Blattskizzen& skizzen)
     : anwendung_(anwendung), kopf_(std::move(kopf)), dezimaltrenner_(dezimaltrenner),
-      skizzen_(skizzen), texte_(TextlistenLaden()) {}
+      skizzen_(skizzen), texte_(TextlistenLaden()) {
+    kopf_.PositionZeigen = true;
+}
 
 std::string Ergebnisblatt::Titel() const {
     return Ressource(res::BerechnungFuer) + DornName(anwendung_.Ergebnisse().AktDorn());

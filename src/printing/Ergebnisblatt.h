@@ -36,7 +36,7 @@ public:
 // The result sheet of one position for its selected connector type: page 1 with the input,
 // loads and results and two sketches, a page listing an arbitrary load profile (load case 3
 // only) and a page of four sketches of the connector. The same code draws every target;
-// only the metrics set up before differ.
+// only the metrics set up before differ. The head of every page names the position.
 class Ergebnisblatt {
 public:
     Ergebnisblatt(const TKAnwendung& anwendung, Kopfdaten kopf, char dezimaltrenner,
@@ -77,8 +77,7 @@ std::vector<QImage> ErgebnisblattVorschau(Seitenmasse& masse, const Druckergeome
                                           int bildschirmDpi, Ergebnisblatt& blatt);
 
 // Page 1 as the vector picture export draws it anew on canvas (of one page image's size), with
-// the metrics of the last preview: the bare title "Calculation for ", so the head names the
-// position.
+// the metrics of the last preview and the bare title "Calculation for ".
 void ErgebnisblattSeite1Export(QPainter& canvas, Seitenmasse& masse, Ergebnisblatt& blatt);
 
 } // namespace trv

@@ -157,7 +157,6 @@ TEST_F(ErgebnisblattPdf, EinzeldornZweiSeiten) {
         EXPECT_TRUE(seite1.contains(t)) << t.toStdString();
     }
     EXPECT_FALSE(seite1.contains(QStringLiteral("Actual connector spacing")));
-    EXPECT_FALSE(seite1.contains(QStringLiteral("Position:"))); // titled with the type
     EXPECT_FALSE(seite1.contains(QStringLiteral("not possible")));
     const QString seite2 = test::PdfTextLesen(pdf, 2);
     EXPECT_TRUE(seite2.contains(QStringLiteral("Calculation for ") + typ));
@@ -167,7 +166,7 @@ TEST_F(ErgebnisblattPdf, EinzeldornZweiSeiten) {
     // screen pixel.
     EXPECT_EQ(skizzen_.Aufrufe.size(), 6u);
     for (const auto& [name, aufruf] : skizzen_.Aufrufe) {
-        EXPECT_EQ(aufruf.StiftFaktor, 2) << name;
+        EXPECT_DOUBLE_EQ(aufruf.StiftFaktor, 1200.0 / 96) << name;
     }
 }
 
@@ -185,6 +184,41 @@ TEST_F(ErgebnisblattPdf, DeckeDeckeZweiSeitenMitAbstaenden) {
         EXPECT_TRUE(seite1.contains(t)) << t.toStdString();
     }
     EXPECT_FALSE(seite1.contains(QStringLiteral("Wall thickness")));
+}
+
+// Printed sheets of a project's positions look alike: each page names its position, and the
+// total load stands as a number, so that the connector load can be checked on paper.
+TEST_F(ErgebnisblattPdf, JedeSeiteNenntDiePositionUndDieGesamtlastIstNachpruefbar) {
+    for (const TKAnwendung& a : {Bemessen(Einzeldorn()), Bemessen(DeckeDecke()),
+                                 Bemessen(DeckeWandBeliebig())}) {
+        const QString pdf = Drucken(a);
+        const int seiten = test::PdfInfoLesen(pdf).Seiten;
+        ASSERT_GE(seiten, 2);
+        const QRegularExpression position(
+            QStringLiteral("Position:\\s+") +
+            QRegularExpression::escape(QString::fromStdString(a.Position())));
+        for (int seite = 1; seite <= seiten; ++seite) {
+            EXPECT_TRUE(test::PdfTextLesen(pdf, seite).contains(position))
+                << a.Position() << ", page " << seite;
+        }
+        if (a.Anwendungsfall() == 0) {
+            continue; // the point load is the connector load
+        }
+        const QString seite1 = test::PdfTextLesen(pdf, 1);
+        const auto gesamt =
+            QRegularExpression(QStringLiteral("Sd,tot\\s*=[^\\n]*?([\\d.]+) kN\\n"))
+                .match(seite1);
+        const auto anzahl =
+            QRegularExpression(QStringLiteral("Selected: (\\d+) \\*")).match(seite1);
+        const auto dorn =
+            QRegularExpression(QStringLiteral("Sd,act\\s*=\\s*([\\d.]+) kN")).match(seite1);
+        ASSERT_TRUE(gesamt.hasMatch()) << a.Position();
+        ASSERT_TRUE(anzahl.hasMatch() && dorn.hasMatch()) << a.Position();
+        // F_Sd,act = F_Sd,tot / n_D, both printed to 0.1 kN.
+        EXPECT_NEAR(gesamt.captured(1).toDouble() / anzahl.captured(1).toInt(),
+                    dorn.captured(1).toDouble(), 0.1)
+            << a.Position();
+    }
 }
 
 TEST_F(ErgebnisblattPdf, DeckeWandBeliebigeLastDreiSeiten) {
