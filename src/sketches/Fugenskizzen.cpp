@@ -346,9 +346,10 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
                          QString::number(dorn.AnzahlBewX()) + QStringLiteral(" - T") +
                          QString::number(dorn.DurchmesserBewX());
     const int breite = TextBreite(canvas, text);
-    Hinweislinie(canvas,
-                 {{X0, Y0 - n.a0}, {X0, Y0 - n.t - n.TH}, {X0 + breite + kontext.Px(10), Y0 - n.t - n.TH}}, "",
-                 "", text);
+    Hinweislinie(
+        canvas,
+        {{X0, Y0 - n.a0}, {X0, Y0 - n.t - n.TH}, {X0 + breite + kontext.Px(10), Y0 - n.t - n.TH}},
+        "", "", text);
 }
 
 void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
@@ -417,8 +418,7 @@ namespace {
 // The joint elevation and, with mitLast, the load strip above it; gives the sketch state.
 TrDaten FugeMitLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                     const TKAnwendung& anwendung, const Skizzenquelle& quelle, bool mitLast) {
-    const TrDaten td =
-        SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle, kontext.Bildpunkt());
+    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle, kontext.Bildpunkt());
     const TKFarbe& f = kontext.Farbe();
     HintergrundFuellen(canvas, f, r.Links, r.Oben, r.Rechts, r.Unten);
     const Notation n(td);

@@ -48,8 +48,7 @@ void SenkrechterText(QPainter& canvas, const Skizzenkontext& kontext, int x, int
     klein.setPointSize(std::max(1, alt.pointSize() * 3 / 4));
     canvas.setFont(klein);
     // Half the index size in points, taken as screen pixels, lowers the index.
-    TextGedreht(canvas, x - hoehe + kontext.Px(klein.pointSize() / 2), y - breiteHaupt, index,
-                900);
+    TextGedreht(canvas, x - hoehe + kontext.Px(klein.pointSize() / 2), y - breiteHaupt, index, 900);
     canvas.setFont(alt);
 }
 

@@ -15,7 +15,8 @@ TKSkizzen::TKSkizzen(const TKModell& modell, const TKAnwendung& anwendung, TKFar
     : modell_(modell), anwendung_(anwendung), farbe_(farbe), dezimaltrenner_(dezimaltrenner) {}
 
 template <typename F>
-void TKSkizzen::Zeichnen(QPainter& canvas, const QRect& rechteck, double bildpunkt, F skizze) const {
+void TKSkizzen::Zeichnen(QPainter& canvas, const QRect& rechteck, double bildpunkt,
+                         F skizze) const {
     Skizzenkontext kontext(farbe_, dezimaltrenner_, 1, bildpunkt);
     canvas.save();
     skizze(kontext, Skizzenrechteck::Aus(rechteck));

@@ -48,7 +48,8 @@ void StabLinienStil(QPainter& canvas, const Skizzenkontext& kontext, const QColo
 }
 
 void BeschriftungStil(QPainter& canvas, const Skizzenkontext& kontext) {
-    canvas.setPen(QPen(Farbe(kontext, TKFarbe::Rolle::Bemassung), kontext.Breite(1), Qt::SolidLine));
+    canvas.setPen(
+        QPen(Farbe(kontext, TKFarbe::Rolle::Bemassung), kontext.Breite(1), Qt::SolidLine));
     canvas.setBrush(Qt::NoBrush);
 }
 
@@ -57,8 +58,7 @@ void DickeKante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1,
     Linie(canvas, x1, y1, x2, y2);
 }
 
-void Schnittkante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2,
-                  int y2) {
+void Schnittkante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2, int y2) {
     canvas.setPen(QPen(Farbe(kontext, TKFarbe::Rolle::BetonPen), kontext.Breite(1), Qt::DotLine));
     Linie(canvas, x1, y1, x2, y2);
 }

@@ -31,8 +31,7 @@ void BeschriftungStil(QPainter& canvas, const Skizzenkontext& kontext);
 void DickeKante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2, int y2);
 // Where the member is cut off: a dotted line of width 1 in the concrete pen colour. The dots
 // are in units of the pen width, so they keep their size with it.
-void Schnittkante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2,
-                  int y2);
+void Schnittkante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2, int y2);
 // Fills the sketch rectangle with the background colour (either corner order).
 void HintergrundFuellen(QPainter& canvas, const TKFarbe& farbe, int links, int oben, int rechts,
                         int unten);

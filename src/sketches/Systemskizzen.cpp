@@ -43,6 +43,28 @@ QPoint Kopf(int zeile) {
     return {zeile / 5, zeile / 5};
 }
 
+// The room the load sketch needs above the member's top face for the load of the load case
+// with its labels (and the edge distances drawn above a line load), device pixels.
+int LastHoehe(QPainter& canvas, const Skizzenkontext& kontext, int zeile, const TKGeometrie& geo,
+              int belastungsfall) {
+    switch (belastungsfall) {
+    case 0: // the thick arrow stops 6 px above the slab
+        return 2 * zeile + kontext.Px(8);
+    case 3: // the profile is drawn four lines high
+        return 4 * zeile + kontext.Px(2);
+    default: {
+        // The labels stand a line above the arrows, which rise or fall by 5 px about the
+        // mean; edge dimensions two lines up carry their text above them.
+        int luft = kontext.Px(7);
+        if (geo.RandLinks() && geo.RandRechts()) {
+            canvas.setFont(ArialSchrift(8));
+            luft = std::max(luft, TextHoehe(canvas) + kontext.Px(2));
+        }
+        return 2 * zeile + luft + kontext.Px(2);
+    }
+    }
+}
+
 // A load arrow pointing down onto y = unten.
 void Pfeil(QPainter& canvas, const Skizzenkontext& kontext, int x, int oben, int unten, int zeile) {
     Lastpfeil(canvas, kontext, {x, oben}, {x, unten}, true, "", "", Kopf(zeile));
@@ -145,15 +167,24 @@ void SkizzeSystem(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechte
                   int belastungsfall) {
     const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
     const int mitte = r.Links + (r.Rechts - r.Links) / 2;
+    // The scale leaves two lines above the members and one below them; the symbols reach a
+    // little further (the load arrow stops above the slab, the wall and its thickness reach
+    // two lines below it, the thickness dimension has its strokes), so the members are
+    // fitted into a rectangle that keeps all of them inside the sketch's own.
+    const int TH = SkizzenZeile(canvas);
+    const int s = r.Rechts < r.Links ? -1 : 1;
+    const int seite = s * (TH / 4 + kontext.Px(2));
+    const int oben = r.Oben + kontext.Px(4);
+    const int unten = r.Unten - (anwendungsfall == 2 ? TH + TH / 4 : TH / 4) - kontext.Px(2);
 
-    const TrDaten rechts = SkizzeVorbereiten(canvas, {mitte, r.Oben, r.Rechts, r.Unten},
+    const TrDaten rechts = SkizzeVorbereiten(canvas, {mitte, oben, r.Rechts - seite, unten},
                                              Skizzentyp::System, quelle, kontext.Bildpunkt());
     SchnittBeton(canvas, kontext, rechts);
     SchnittBewY(canvas, kontext, rechts);
     SchnittBewX(canvas, kontext, rechts);
     SchnittDorn(canvas, kontext, rechts);
 
-    const TrDaten links = SkizzeVorbereiten(canvas, {mitte, r.Oben, r.Links, r.Unten},
+    const TrDaten links = SkizzeVorbereiten(canvas, {mitte, oben, r.Links + seite, unten},
                                             Skizzentyp::System, quelle, kontext.Bildpunkt());
     const Notation n(links);
     if (anwendungsfall == 2) {
@@ -183,9 +214,17 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
     const int L = r.Links;
     const int R = r.Rechts;
     const int W = R - L;
-    TrDaten td = SkizzeVorbereiten(canvas, {L + W / 2, r.Oben, L, r.Unten}, Skizzentyp::System,
-                                   EingabeQuelle(modell, anwendung), kontext.Bildpunkt());
-    td.Y0 = r.Oben + (r.Unten - r.Oben) / 2 + td.Zeile;
+    // The member is fitted between the load drawn above it and the length dimension below,
+    // so that neither leaves the rectangle.
+    const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
+    const int zeile = SkizzenZeile(canvas);
+    const int ueber = LastHoehe(canvas, kontext, zeile, quelle.Geometrie, belastungsfall);
+    const int unter = zeile + zeile / 4 + kontext.Px(2);
+    const int frei = std::max(0, r.Unten - r.Oben - ueber - unter);
+    // The scale the sketch type gives a rectangle of that room plus its three lines.
+    TrDaten td = SkizzeVorbereiten(canvas, {L + W / 2, r.Oben, L, r.Oben + frei + 3 * zeile},
+                                   Skizzentyp::System, quelle, kontext.Bildpunkt());
+    td.Y0 = r.Oben + ueber + frei / 2;
     const Notation n(td);
     const int TH = n.TH;
 
@@ -235,6 +274,7 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
         const double g = schlitze > 0 ? static_cast<double>(v) / schlitze : 0.0;
         const int basis = n.T - kontext.Px(2);
         const int linksOben = basis - TH + v / 2;
+        canvas.setFont(ArialSchrift(8)); // as the arrows' texts
         TextMitIndex(canvas, L + TH / 2, linksOben - TH, "Ed,L", "q");
         int letztesX = R - TH;
         int letzteSpitze = linksOben;
@@ -243,7 +283,10 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
             letzteSpitze = linksOben - K(j * g);
             Pfeil(canvas, kontext, letztesX, letzteSpitze, basis, TH);
         }
-        TextMitIndex(canvas, letztesX, letzteSpitze - TH, "Ed,R", "q");
+        // Over the last arrow, but moved in where it would run out of the sketch.
+        const int breite = TextBreite(canvas, QStringLiteral("qEd,R"));
+        TextMitIndex(canvas, std::min(letztesX, R - breite - kontext.Px(1)), letzteSpitze - TH,
+                     "Ed,R", "q");
         Linie(canvas, L + TH, linksOben, R - TH, letzteSpitze);
         if (td.RandLinks && td.RandRechts) {
             Masslinie(canvas, kontext, {L + TH, n.T}, {L + W / 6, n.T}, TH, false, "L", "c",

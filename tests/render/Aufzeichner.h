@@ -19,14 +19,14 @@ namespace trv::test {
 struct Aufzeichnung {
     enum class Art { Rechteck, Ellipse, Linie, Polylinie, Polygon, Pfad, Text };
     Art art;
-    QRectF rahmen;   // bounding rectangle in device coordinates
-    QString text;    // for texts
-    QColor stift;    // pen colour at the time of drawing
-    QColor pinsel;   // brush colour
-    int stiftBreite; // pen width
-    double stiftBreiteF = 0;          // pen width on the device (transformed), unrounded
+    QRectF rahmen;           // bounding rectangle in device coordinates
+    QString text;            // for texts
+    QColor stift;            // pen colour at the time of drawing
+    QColor pinsel;           // brush colour
+    int stiftBreite;         // pen width
+    double stiftBreiteF = 0; // pen width on the device (transformed), unrounded
     Qt::PenStyle stiftStil = Qt::SolidLine;
-    bool stiftKosmetisch = false;     // a pen the device draws one pixel wide whatever its width
+    bool stiftKosmetisch = false; // a pen the device draws one pixel wide whatever its width
 
     // The rectangle with the pen's reach around the outline (half the pen width).
     QRectF MitStift() const;

@@ -111,8 +111,8 @@ std::optional<double> IndexVersatz(const Seite& s) {
     for (std::size_t i = 0; i + 1 < s.Liste.size(); ++i) {
         const Aufzeichnung& haupt = s.Liste[i];
         const Aufzeichnung& index = s.Liste[i + 1];
-        if (haupt.art == Art::Text && haupt.text == QStringLiteral("q") &&
-            index.art == Art::Text && index.text == QStringLiteral("Ed") &&
+        if (haupt.art == Art::Text && haupt.text == QStringLiteral("q") && index.art == Art::Text &&
+            index.text == QStringLiteral("Ed") &&
             haupt.rahmen.width() > haupt.rahmen.height()) { // turned
             return s.Mm(index.rahmen.left() - haupt.rahmen.left());
         }

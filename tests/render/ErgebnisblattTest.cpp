@@ -32,7 +32,9 @@ public:
     void System(QPainter& c, const QRect& r, double f) override { Merken(c, "System", r, f); }
     void Last(QPainter& c, const QRect& r, double f) override { Merken(c, "Last", r, f); }
     void Reihe(QPainter& c, const QRect& r, double f) override { Merken(c, "Reihe", r, f); }
-    void Draufsicht(QPainter& c, const QRect& r, double f) override { Merken(c, "Draufsicht", r, f); }
+    void Draufsicht(QPainter& c, const QRect& r, double f) override {
+        Merken(c, "Draufsicht", r, f);
+    }
     void Ansicht(QPainter& c, const QRect& r, double f) override { Merken(c, "Ansicht", r, f); }
     void Schnitt(QPainter& c, const QRect& r, double f) override { Merken(c, "Schnitt", r, f); }
 
@@ -189,8 +191,8 @@ TEST_F(ErgebnisblattPdf, DeckeDeckeZweiSeitenMitAbstaenden) {
 // Printed sheets of a project's positions look alike: each page names its position, and the
 // total load stands as a number, so that the connector load can be checked on paper.
 TEST_F(ErgebnisblattPdf, JedeSeiteNenntDiePositionUndDieGesamtlastIstNachpruefbar) {
-    for (const TKAnwendung& a : {Bemessen(Einzeldorn()), Bemessen(DeckeDecke()),
-                                 Bemessen(DeckeWandBeliebig())}) {
+    for (const TKAnwendung& a :
+         {Bemessen(Einzeldorn()), Bemessen(DeckeDecke()), Bemessen(DeckeWandBeliebig())}) {
         const QString pdf = Drucken(a);
         const int seiten = test::PdfInfoLesen(pdf).Seiten;
         ASSERT_GE(seiten, 2);
@@ -206,8 +208,7 @@ TEST_F(ErgebnisblattPdf, JedeSeiteNenntDiePositionUndDieGesamtlastIstNachpruefba
         }
         const QString seite1 = test::PdfTextLesen(pdf, 1);
         const auto gesamt =
-            QRegularExpression(QStringLiteral("Sd,tot\\s*=[^\\n]*?([\\d.]+) kN\\n"))
-                .match(seite1);
+            QRegularExpression(QStringLiteral("Sd,tot\\s*=[^\\n]*?([\\d.]+) kN\\n")).match(seite1);
         const auto anzahl =
             QRegularExpression(QStringLiteral("Selected: (\\d+) \\*")).match(seite1);
         const auto dorn =
