@@ -10,6 +10,21 @@ namespace trv {
 
 namespace {
 
+bool IstLinienlast(const TKBelastung& belastung) {
+    return belastung.Belastungsfall() == 1 || belastung.Belastungsfall() == 2;
+}
+
+// A line load as the two-point profile of its ends over the joint of length l (mm); the
+// position keeps its own profile.
+TKBelastung Linienprofil(const TKBelastung& belastung, double l) {
+    TKBelastung linie = belastung;
+    linie.PunkteLoeschen();
+    linie.SetLastLaenge(l);
+    linie.PunktHinzufuegen(0, belastung.LinienLastLinks().Fd());
+    linie.PunktHinzufuegen(l, belastung.LinienLastRechts().Fd());
+    return linie;
+}
+
 void ErforderlicheFlaechen(TKAnwendung& anwendung, int typ) {
     TKDornErgebnis& de = anwendung.Ergebnisse().DornErgebnis(typ);
     const TKBewehrungsDaten b = BewehrungsDatenAus(anwendung, typ);
@@ -18,6 +33,11 @@ void ErforderlicheFlaechen(TKAnwendung& anwendung, int typ) {
 }
 
 } // namespace
+
+double GesamtlastReihe(const TKBelastung& belastung, double laenge) {
+    return IstLinienlast(belastung) ? Linienprofil(belastung, laenge).beliebigeLastSumme()
+                                    : belastung.beliebigeLastSumme();
+}
 
 TKAnordnung EinzeldornAnordnen(TKAnwendung& anwendung, int typ) {
     TKErgebnisse& erg = anwendung.Ergebnisse();
@@ -44,15 +64,8 @@ TKAnordnung ReiheVerteilen(TKAnwendung& anwendung, int typ) {
     const double l = geo.Fugenlaenge();
 
     TKVerteilungEingabe e;
-    const int fall = belastung.Belastungsfall();
-    if (fall == 1 || fall == 2) {
-        // A line load is distributed as the two-point profile of its ends over the joint;
-        // the position keeps its own profile.
-        TKBelastung linie = belastung;
-        linie.PunkteLoeschen();
-        linie.SetLastLaenge(l);
-        linie.PunktHinzufuegen(0, belastung.LinienLastLinks().Fd());
-        linie.PunktHinzufuegen(l, belastung.LinienLastRechts().Fd());
+    if (IstLinienlast(belastung)) {
+        const TKBelastung linie = Linienprofil(belastung, l);
         e.Profil = linie.beliebigeLast();
         e.Summe = linie.beliebigeLastSumme();
     } else {

@@ -7,6 +7,7 @@
 namespace trv {
 
 class TKAnwendung;
+class TKBelastung;
 
 // What the arrangement of one type found besides the values it wrote into the result.
 struct TKAnordnung {
@@ -18,6 +19,11 @@ struct TKAnordnung {
 // edge distances, spacings, connector load, required areas and the width for the vertical
 // bars. The result's resistance must already hold the provisional FRd.
 TKAnordnung EinzeldornAnordnen(TKAnwendung& anwendung, int typ);
+
+// The total design load F_Sd,tot (kN) a row is designed for: a line load taken as the
+// two-point profile of its ends over the joint of length laenge (mm), an arbitrary profile as
+// stored. The connectors share it equally.
+double GesamtlastReihe(const TKBelastung& belastung, double laenge);
 
 // The row of type typ along the joint: number of connectors, spacings, edge distances,
 // smallest spacing, load per connector, required areas and the width for the vertical bars.

@@ -31,7 +31,7 @@ constexpr int StandardHoehe = 600;
 constexpr int GroessteSeite = 10000; // px; keeps a typing error from asking for gigabytes
 constexpr int BildDpi = 96;
 
-using Methode = void (TKSkizzen::*)(QPainter&, const QRect&, int) const;
+using Methode = void (TKSkizzen::*)(QPainter&, const QRect&, double) const;
 
 struct Ansicht {
     const char* Name;

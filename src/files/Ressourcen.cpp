@@ -64,7 +64,6 @@ constexpr std::array kTexte{
     Eintrag{res::BlattRandabstand, "Given edge distance"},
     Eintrag{res::BlattLastEinzel, "Single load to connector"},
     Eintrag{res::BlattLastLinie, "Linear load"},
-    Eintrag{res::BlattLastLinear, "Uniform distributed load"},
     Eintrag{res::BlattLastBeliebig, "Varying distributed load"},
     Eintrag{res::BlattEigenlast, "Dead load"},
     Eintrag{res::BlattTeilsicherheit, "Partial safety factor"},

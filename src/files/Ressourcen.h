@@ -54,7 +54,7 @@ enum Nummer : int {
     BlattRandabstand = 65160,
     BlattLastEinzel = 65161,
     BlattLastLinie = 65162,
-    BlattLastLinear = 65163,
+    // 65163 is unused: the varying line load is titled with the name of its load case.
     BlattLastBeliebig = 65164,
     BlattEigenlast = 65165,
     BlattTeilsicherheit = 65166,

@@ -1,5 +1,6 @@
 #include "printing/Blattabschnitte.h"
 
+#include "calculation/Anordnung.h"
 #include "calculation/Katalog.h"
 #include "files/Ressourcen.h"
 #include "model/Modell.h"
@@ -177,6 +178,16 @@ int Blattabschnitte::Bruch(int x, int y, bool mitLabel) {
     return balken;
 }
 
+int Blattabschnitte::GesamtlastWert(int x, int y) {
+    const double gesamt =
+        GesamtlastReihe(anwendung_.BelastungDesign(), anwendung_.Geometrie().Fugenlaenge());
+    return TextOben(canvas_, x, y, "  =  " + Zahl(gesamt, 1) + QStringLiteral(" kN"));
+}
+
+void Blattabschnitte::GesamtlastZeile(int x, int y) {
+    GesamtlastWert(MitIndex(x, y, QStringLiteral("F"), Text(res::IndexSdTot)), y);
+}
+
 int Blattabschnitte::Einzellast(int x, int y) {
     const int Z = masse_.Zeile10();
     const TKLast& last = anwendung_.BelastungDesign().Punktlast();
@@ -213,7 +224,9 @@ int Blattabschnitte::Linienlast(int x, int y) {
     px = TextTiefgestellt(canvas_, px, y, Text(res::IndexSdTot));
     px = MitIndex(TextOben(canvas_, px, y, QStringLiteral("  =  ")), y, QStringLiteral("l"),
                   QStringLiteral("f"));
-    MitIndex(TextOben(canvas_, px, y, Sym(" \xD7 ")), y, q, QStringLiteral("Ed"));
+    // The value too, so that the step to the connector load can be checked on paper.
+    GesamtlastWert(MitIndex(TextOben(canvas_, px, y, Sym(" \xD7 ")), y, q, QStringLiteral("Ed")),
+                   y);
     return y + 2 * Z;
 }
 
@@ -249,6 +262,7 @@ int Blattabschnitte::Trapezlast(int x, int y) {
     canvas_.drawLine(anfang, balken, ende, balken);
     const QString zwei = QStringLiteral("2");
     TextOben(canvas_, anfang + (ende - anfang - TextBreite(canvas_, zwei)) / 2, balken, zwei);
+    GesamtlastWert(ende, y);
     return balken + 2 * Z;
 }
 
@@ -261,8 +275,10 @@ int Blattabschnitte::BeliebigeLast(int x, int y, bool fortsetzung) {
         y += Z;
         const int hoehe =
             BildSkaliertZeichnen(canvas_, masse_, bildschirmDpi_, FormelBeliebigeLast, x, y);
-        // The fraction's numerator starts right under the picture.
-        return Bruch(x, y + hoehe + Z / 2, false) + 2 * Z;
+        // The sum's value right under the picture, then the fraction.
+        y += hoehe + Z / 2;
+        GesamtlastZeile(x, y);
+        return Bruch(x, y + Z + Z / 2, false) + 2 * Z;
     }
     const TKBelastung& b = anwendung_.BelastungDesign();
     const int rechts = x + masse_.CmNachPixelX(2.5);
@@ -275,31 +291,31 @@ int Blattabschnitte::BeliebigeLast(int x, int y, bool fortsetzung) {
               Zahl(RundeGerade(p.x / 10) / 100, 15), QStringLiteral("m"));
         Zeile(rechts, y, {}, Symbol(q, QStringLiteral("Ed")), Zahl(p.y, 1), kNm);
     }
-    // One more line closes the list: the label alone for an empty profile, else the last
-    // load once more in the left columns.
-    y += Z;
+    // An empty profile still has its label; a load without a place would read as a constant
+    // one, so the list ends with its last point.
     if (b.AnzPunkte() == 0) {
+        y += Z;
         TextOben(canvas_, x, y, gesamt);
-    } else {
-        Zeile(x, y, {}, Symbol(q, QStringLiteral("Ed")), Zahl(b.GetPunkt(b.AnzPunkte() - 1).y, 1),
-              kNm);
     }
     y += Z;
     const int hoehe =
         BildSkaliertZeichnen(canvas_, masse_, bildschirmDpi_, FormelBeliebigeLast, x, y);
-    return y + hoehe + 2 * Z;
+    y += hoehe + Z / 2;
+    GesamtlastZeile(x, y);
+    return y + 2 * Z;
 }
 
 int Blattabschnitte::LastenZeichnen(QPoint ursprung, int ds, bool fortsetzung, int dv) {
     ds_ = ds;
     dv_ = dv;
-    static constexpr int Titel[] = {res::BlattLastEinzel, res::BlattLastLinie, res::BlattLastLinear,
+    // A varying line load bears the name of its load case: it is not a uniform one.
+    static constexpr int Titel[] = {res::BlattLastEinzel, res::BlattLastLinie, res::LastfallLinear,
                                     res::BlattLastBeliebig};
     const int fall = std::min<int>(anwendung_.BelastungDesign().Belastungsfall(), 3);
     canvas_.setFont(DruckSchrift(9, false, true, true));
     TextOben(canvas_, ursprung.x(), ursprung.y(), Text(Titel[fall]));
     canvas_.setFont(DruckSchrift(9));
-    canvas_.setPen(QPen(Qt::black, 0));
+    canvas_.setPen(masse_.Stift());
     switch (fall) {
     case 0:
         return Einzellast(ursprung.x(), ursprung.y());

@@ -48,6 +48,10 @@ private:
                           bool gleichInSpalte);
     // F_Sd,act = F_Sd,tot / n_D with "n_D = no. of dowels"; returns the denominator's y.
     int Bruch(int x, int y, bool mitLabel);
+    // "  =  " and the total design load F_Sd,tot in kN from x on; returns the x after it.
+    int GesamtlastWert(int x, int y);
+    // F_Sd,tot = its value in kN, starting at x.
+    void GesamtlastZeile(int x, int y);
     int Einzellast(int x, int y);
     int Linienlast(int x, int y);
     int Trapezlast(int x, int y);

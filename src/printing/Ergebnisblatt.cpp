@@ -33,7 +33,9 @@ template <typename F> void Skizze(QPainter& canvas, F zeichnen) {
 Ergebnisblatt::Ergebnisblatt(const TKAnwendung& anwendung, Kopfdaten kopf, char dezimaltrenner,
                              Blattskizzen& skizzen)
     : anwendung_(anwendung), kopf_(std::move(kopf)), dezimaltrenner_(dezimaltrenner),
-      skizzen_(skizzen), texte_(TextlistenLaden()) {}
+      skizzen_(skizzen), texte_(TextlistenLaden()) {
+    kopf_.PositionZeigen = true;
+}
 
 std::string Ergebnisblatt::Titel() const {
     return Ressource(res::BerechnungFuer) + DornName(anwendung_.Ergebnisse().AktDorn());
@@ -54,7 +56,7 @@ void Ergebnisblatt::Seite1(QPainter& canvas, Seitenmasse& m) {
     const int fall = anwendung_.Anwendungsfall();
     const TKErgebnisse& erg = anwendung_.Ergebnisse();
 
-    canvas.setPen(QPen(Qt::black, 0));
+    canvas.setPen(m.Stift());
     canvas.setFont(DruckSchrift(12, true));
     TextOben(canvas, L, c,
              QString::fromStdString(TKTextlisten::Text(texte_.AnwendungsfallLang(), fall)));
@@ -96,7 +98,7 @@ void Ergebnisblatt::Seite1(QPainter& canvas, Seitenmasse& m) {
 
 void Ergebnisblatt::LastSeite(QPainter& canvas, Seitenmasse& m) {
     const int L = m.CmNachPixelX(m.DruckRandLinks());
-    canvas.setPen(QPen(Qt::black, 0));
+    canvas.setPen(m.Stift());
     Blattabschnitte abschnitte(canvas, m, anwendung_, texte_, dezimaltrenner_, BildschirmDpi);
     const int r =
         abschnitte.LastenZeichnen({L, m.CmNachPixelY(m.DruckRandOben() + m.KopfHoehe() + 0.5)},
@@ -113,7 +115,7 @@ void Ergebnisblatt::SkizzenSeite(QPainter& canvas, Seitenmasse& m) {
     const int w2 = w / 2;
     const int b = m.CmNachPixelY(m.SeitenHoehe() - m.DruckRandUnten() - 5.25);
     const int o = (b - c - 2 * m.Zeile8()) / 2;
-    const int f = m.StiftFaktor();
+    const double f = m.StiftFaktor();
 
     const QRect reihe = Rechteck(L, c, L + m.CmNachPixelX(17), c + m.CmNachPixelY(5));
     Skizze(canvas, [&] { skizzen_.Reihe(canvas, reihe, f); });

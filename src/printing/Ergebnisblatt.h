@@ -19,23 +19,24 @@ class TKAnwendung;
 struct Druckergeometrie;
 
 // The sketches a result sheet places on its pages. Each is drawn into a rectangle of the
-// canvas (device pixels) with the pen factor of the target (1 on screen, 2 on the printer).
+// canvas (device pixels) with the pen factor of the target (Seitenmasse::StiftFaktor: the
+// device pixels of one screen pixel).
 class Blattskizzen {
 public:
     virtual ~Blattskizzen() = default;
-    virtual void System(QPainter& canvas, const QRect& rechteck, int stiftFaktor) = 0;
-    virtual void Last(QPainter& canvas, const QRect& rechteck, int stiftFaktor) = 0;
+    virtual void System(QPainter& canvas, const QRect& rechteck, double stiftFaktor) = 0;
+    virtual void Last(QPainter& canvas, const QRect& rechteck, double stiftFaktor) = 0;
     // The connector row with the load strip above the joint.
-    virtual void Reihe(QPainter& canvas, const QRect& rechteck, int stiftFaktor) = 0;
-    virtual void Draufsicht(QPainter& canvas, const QRect& rechteck, int stiftFaktor) = 0;
-    virtual void Ansicht(QPainter& canvas, const QRect& rechteck, int stiftFaktor) = 0;
-    virtual void Schnitt(QPainter& canvas, const QRect& rechteck, int stiftFaktor) = 0;
+    virtual void Reihe(QPainter& canvas, const QRect& rechteck, double stiftFaktor) = 0;
+    virtual void Draufsicht(QPainter& canvas, const QRect& rechteck, double stiftFaktor) = 0;
+    virtual void Ansicht(QPainter& canvas, const QRect& rechteck, double stiftFaktor) = 0;
+    virtual void Schnitt(QPainter& canvas, const QRect& rechteck, double stiftFaktor) = 0;
 };
 
 // The result sheet of one position for its selected connector type: page 1 with the input,
 // loads and results and two sketches, a page listing an arbitrary load profile (load case 3
 // only) and a page of four sketches of the connector. The same code draws every target;
-// only the metrics set up before differ.
+// only the metrics set up before differ. The head of every page names the position.
 class Ergebnisblatt {
 public:
     Ergebnisblatt(const TKAnwendung& anwendung, Kopfdaten kopf, char dezimaltrenner,
@@ -65,7 +66,7 @@ private:
     TKTextlisten texte_;
 };
 
-// Prints every page of the sheet on the printer with pen factor 2 and sets it back to 1.
+// Prints every page of the sheet on the printer with its pen factor and sets it back to 1.
 // False with a message when the printer cannot be started or a coordinate is out of range.
 bool ErgebnisblattDrucken(QPrinter& drucker, Seitenmasse& masse, Ergebnisblatt& blatt,
                           std::string& fehler);
@@ -76,8 +77,7 @@ std::vector<QImage> ErgebnisblattVorschau(Seitenmasse& masse, const Druckergeome
                                           int bildschirmDpi, Ergebnisblatt& blatt);
 
 // Page 1 as the vector picture export draws it anew on canvas (of one page image's size), with
-// the metrics of the last preview: the bare title "Calculation for ", so the head names the
-// position.
+// the metrics of the last preview and the bare title "Calculation for ".
 void ErgebnisblattSeite1Export(QPainter& canvas, Seitenmasse& masse, Ergebnisblatt& blatt);
 
 } // namespace trv

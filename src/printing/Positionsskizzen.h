@@ -14,12 +14,12 @@ class Positionsskizzen : public Blattskizzen {
 public:
     Positionsskizzen(const TKModell& modell, const TKAnwendung& anwendung, char dezimaltrenner);
 
-    void System(QPainter& canvas, const QRect& rechteck, int stiftFaktor) override;
-    void Last(QPainter& canvas, const QRect& rechteck, int stiftFaktor) override;
-    void Reihe(QPainter& canvas, const QRect& rechteck, int stiftFaktor) override;
-    void Draufsicht(QPainter& canvas, const QRect& rechteck, int stiftFaktor) override;
-    void Ansicht(QPainter& canvas, const QRect& rechteck, int stiftFaktor) override;
-    void Schnitt(QPainter& canvas, const QRect& rechteck, int stiftFaktor) override;
+    void System(QPainter& canvas, const QRect& rechteck, double stiftFaktor) override;
+    void Last(QPainter& canvas, const QRect& rechteck, double stiftFaktor) override;
+    void Reihe(QPainter& canvas, const QRect& rechteck, double stiftFaktor) override;
+    void Draufsicht(QPainter& canvas, const QRect& rechteck, double stiftFaktor) override;
+    void Ansicht(QPainter& canvas, const QRect& rechteck, double stiftFaktor) override;
+    void Schnitt(QPainter& canvas, const QRect& rechteck, double stiftFaktor) override;
 
 private:
     TKSkizzen skizzen_;

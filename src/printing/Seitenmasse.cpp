@@ -26,6 +26,13 @@ int InPixel(double aufloesung, double cm) {
     return static_cast<int>(wert);
 }
 
+// Device pixels of one pixel of a 96 dpi screen. A printer pixel is a fraction of it: without
+// the factor thick edges, dots and offsets would shrink to hairlines on paper.
+double PixelFaktor(int aufloesungX, int aufloesungY) {
+    const double faktor = (aufloesungX + aufloesungY) / 2.0 / BildschirmDpi;
+    return faktor > 0 ? faktor : 1.0;
+}
+
 int ZeilenHoehe(QPainter& canvas, int punkte) {
     return QFontMetrics(DruckSchrift(punkte), canvas.device()).height();
 }
@@ -94,7 +101,7 @@ void Seitenmasse::SeiteEinrichten(const Druckergeometrie& g) {
 }
 
 void Seitenmasse::AufloesungEinrichten(QPainter& canvas, int aufloesungX, int aufloesungY,
-                                       int stiftFaktor) {
+                                       double stiftFaktor) {
     aufloesungX_ = aufloesungX;
     aufloesungY_ = aufloesungY;
     stiftFaktor_ = stiftFaktor;
@@ -107,11 +114,17 @@ void Seitenmasse::AufloesungEinrichten(QPainter& canvas, int aufloesungX, int au
 }
 
 void Seitenmasse::FuerBildschirm(QPainter& canvas, int bildschirmDpi) {
-    AufloesungEinrichten(canvas, bildschirmDpi, bildschirmDpi, 1);
+    AufloesungEinrichten(canvas, bildschirmDpi, bildschirmDpi,
+                         PixelFaktor(bildschirmDpi, bildschirmDpi));
 }
 
 void Seitenmasse::FuerDrucker(QPainter& canvas, const Druckergeometrie& g) {
-    AufloesungEinrichten(canvas, g.AufloesungX, g.AufloesungY, 2);
+    AufloesungEinrichten(canvas, g.AufloesungX, g.AufloesungY,
+                         PixelFaktor(g.AufloesungX, g.AufloesungY));
+}
+
+QPen Seitenmasse::Stift(double bildschirmPixel, Qt::PenStyle stil) const {
+    return QPen(Qt::black, bildschirmPixel * stiftFaktor_, stil);
 }
 
 QSize Seitenmasse::BildGroesse(int bildschirmDpi) const {

@@ -3,6 +3,7 @@
 #include "sketches/Texte.h"
 
 #include <QFont>
+#include <QPen>
 #include <QSize>
 
 class QImage;
@@ -60,8 +61,9 @@ public:
 
     // Sets the target's resolution and pen factor and measures the line heights on the canvas
     // (whose device must already have that resolution).
-    void AufloesungEinrichten(QPainter& canvas, int aufloesungX, int aufloesungY, int stiftFaktor);
-    // Screen (pen factor 1) and printer (pen factor 2) shorthands.
+    void AufloesungEinrichten(QPainter& canvas, int aufloesungX, int aufloesungY,
+                              double stiftFaktor);
+    // Screen (pen factor 1) and printer (pen factor of its resolution) shorthands.
     void FuerBildschirm(QPainter& canvas, int bildschirmDpi);
     void FuerDrucker(QPainter& canvas, const Druckergeometrie& g);
 
@@ -81,8 +83,14 @@ public:
     double DruckRandUnten() const { return druckRandUnten_; }   // cm, at least 0.15
     int AufloesungX() const { return aufloesungX_; }            // px per inch
     int AufloesungY() const { return aufloesungY_; }            // px per inch
-    int StiftFaktor() const { return stiftFaktor_; }            // 1 on screen, 2 on the printer
-    void SetStiftFaktor(int faktor) { stiftFaktor_ = faktor; }
+    // Device pixels of one pixel of a 96 dpi screen: every length the sketches and pages give
+    // in pixels (pens, patterns, offsets) is such a pixel, so print matches the screen. 1 on
+    // the screen, the resolution / 96 on a printer (12.5 at 1200 dpi).
+    double StiftFaktor() const { return stiftFaktor_; }
+    void SetStiftFaktor(double faktor) { stiftFaktor_ = faktor; }
+    // A solid pen of the given screen pixels for the lines of a page (the frame's rule,
+    // fraction bars, table lines); never a device hairline.
+    QPen Stift(double bildschirmPixel = 1, Qt::PenStyle stil = Qt::SolidLine) const;
     int Zeile14() const { return zeile14_; }        // px, height of "Wy" in Arial 14 pt
     int Zeile12() const { return zeile12_; }        // px
     int Zeile11() const { return zeile11_; }        // px
@@ -101,7 +109,7 @@ private:
     double druckRandUnten_ = 0;
     int aufloesungX_ = 96;
     int aufloesungY_ = 96;
-    int stiftFaktor_ = 1;
+    double stiftFaktor_ = 1;
     int zeile14_ = 0;
     int zeile12_ = 0;
     int zeile11_ = 0;

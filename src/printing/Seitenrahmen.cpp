@@ -85,7 +85,7 @@ double Seitenrahmen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
     const int R = m.CmNachPixelX(m.SeitenBreite() - m.DruckRandRechts());
     const int T = m.CmNachPixelY(m.DruckRandOben());
     canvas.save();
-    canvas.setPen(QPen(Qt::black, 0, Qt::SolidLine));
+    canvas.setPen(m.Stift());
     canvas.setBrush(Qt::NoBrush);
 
     BitmapAusRessource(canvas, LogoBild,
@@ -124,8 +124,7 @@ double Seitenrahmen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
     TextOben(canvas, L, z, Text(res::KopfProjekt));
     TextOben(canvas, S, z, Q(kopf.Bauvorhaben));
 
-    // Only the bare title (a page exported without the connector name) names the position.
-    if (titel == Ressource(res::BerechnungFuer)) {
+    if (kopf.PositionZeigen) {
         z += m.Zeile11();
         TextOben(canvas, L, z, Text(res::KopfPosition));
         TextOben(canvas, S, z, Q(kopf.Position));

@@ -22,6 +22,9 @@ struct Kopfdaten {
     std::string Datum; // as entered in the project description
     std::string Heute; // today's date in the short date format
     std::string Position;
+    // The head names the position: every page of a result sheet does, so that the printed
+    // sheets of a project's positions can be told apart.
+    bool PositionZeigen = false;
     std::vector<std::string> Gruende; // texts of the selected connector's error codes
 };
 

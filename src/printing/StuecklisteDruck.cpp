@@ -24,8 +24,8 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-void Punktlinie(QPainter& canvas, int x1, int x2, int y) {
-    canvas.setPen(QPen(Qt::black, 0, Qt::DotLine));
+void Punktlinie(QPainter& canvas, const Seitenmasse& m, int x1, int x2, int y) {
+    canvas.setPen(m.Stift(1, Qt::DotLine));
     canvas.drawLine(x1, y, x2, y);
 }
 
@@ -58,14 +58,14 @@ void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& ti
         TextOben(canvas, xL, y, Q(zeile));
     }
     y += Z + viertel;
-    Punktlinie(canvas, xL, xR, y);
+    Punktlinie(canvas, m, xL, xR, y);
     y += viertel;
     canvas.setPen(QPen(Qt::black, 0));
     TextOben(canvas, xL, y, Text(res::DruckMatPos));
     TextOben(canvas, xL + m.CmNachPixelX(1.75), y, Text(res::DruckStueckzahl));
     TextOben(canvas, xL + m.CmNachPixelX(3.5), y, Text(res::DruckBezeichnung));
     y += Z + viertel;
-    Punktlinie(canvas, xL, xR, y);
+    Punktlinie(canvas, m, xL, xR, y);
 
     const QString doppelpunkt = QStringLiteral(": ");
     int j = 0;
@@ -104,7 +104,7 @@ void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& ti
             TextOben(canvas, xT, y, Text(res::DruckTyp) + Q(Feld(*e, stk::Zusatz)));
         }
         y += Z + viertel;
-        Punktlinie(canvas, xL, xR, y);
+        Punktlinie(canvas, m, xL, xR, y);
     }
     canvas.restore();
 }

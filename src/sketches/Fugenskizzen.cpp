@@ -47,12 +47,6 @@ void Viertelbogen(QPainter& canvas, int x, int y, int r, int start) {
     canvas.drawArc(QRect(x - r, y - r, 2 * r, 2 * r), start * 16, 90 * 16);
 }
 
-// Pen for the bends and straight parts of a bar drawn as a line as thick as the bar.
-void StabLinienStil(QPainter& canvas, const QColor& farbe, int dicke) {
-    canvas.setPen(QPen(farbe, std::max(1, std::abs(dicke)), Qt::SolidLine, Qt::FlatCap));
-    canvas.setBrush(Qt::NoBrush);
-}
-
 int Gruppen(const TrDaten& td) {
     return std::max(1, td.GruppeBewY);
 }
@@ -102,7 +96,7 @@ void DornSymbolReihe(QPainter& canvas, const TrDaten& td, int x, int y) {
 } // namespace
 
 void AnsichtDorn(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten& td) {
-    DornStil(canvas, kontext.Farbe());
+    DornStil(canvas, kontext);
     ZentriertesRechteck(canvas, td.X0, td.Y0, td.pPlattenBreite, td.pPlattenHoehe);
     ZentriertesRechteck(canvas, td.X0, td.Y0, td.pHuelsenBreite, td.pHuelsenHoehe);
     ZentriertesRechteck(canvas, td.X0, td.Y0, td.pOeffnungBreite, td.pOeffnungHoehe);
@@ -111,13 +105,13 @@ void AnsichtDorn(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
 
 void SchnittBeton(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten& td) {
     const Notation n(td);
-    const TKFarbe& f = kontext.Farbe();
-    BetonStil(canvas, f);
+    const int ueber = kontext.Px(5);
+    BetonStil(canvas, kontext);
     Rechteck(canvas, n.X0, n.T, n.X0 + n.t, n.B);
-    DickeKante(canvas, f, n.X0, n.T, n.X0 + n.t, n.T);
-    DickeKante(canvas, f, n.X0, n.T, n.X0, n.B);
-    DickeKante(canvas, f, n.X0, n.B, n.X0 + n.t, n.B);
-    Schnittkante(canvas, f, n.X0 + n.t, n.T - 5, n.X0 + n.t, n.B + 5);
+    DickeKante(canvas, kontext, n.X0, n.T, n.X0 + n.t, n.T);
+    DickeKante(canvas, kontext, n.X0, n.T, n.X0, n.B);
+    DickeKante(canvas, kontext, n.X0, n.B, n.X0 + n.t, n.B);
+    Schnittkante(canvas, kontext, n.X0 + n.t, n.T - ueber, n.X0 + n.t, n.B + ueber);
 }
 
 void SchnittBewY(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten& td) {
@@ -132,10 +126,10 @@ void SchnittBewY(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
         const int versatz = g * td.pGruppenversatz;
         const int y1 = n.T + n.co + dy / 2 + versatz;
         const int y2 = n.B - n.cu - dy / 2 - versatz;
-        StabStil(canvas, farbe);
+        StabStil(canvas, kontext, farbe);
         Rechteck(canvas, bogenX, y1 - dy / 2, n.X0 + n.t, y1 - dy / 2 + dy);
         Rechteck(canvas, bogenX, y2 - dy / 2, n.X0 + n.t, y2 - dy / 2 + dy);
-        StabLinienStil(canvas, farbe, dy);
+        StabLinienStil(canvas, kontext, farbe, dy);
         Viertelbogen(canvas, bogenX, y1 + 2 * dy, 2 * dy, gespiegelt ? 0 : 90);
         Viertelbogen(canvas, bogenX, y2 - 2 * dy, 2 * dy, gespiegelt ? 270 : 180);
         Linie(canvas, E, y1 + 2 * dy, E, y2 - 2 * dy);
@@ -144,7 +138,7 @@ void SchnittBewY(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
 
 void SchnittBewX(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten& td) {
     const Notation n(td);
-    StabStil(canvas, kontext.Farbe().Farbe(Rolle::PosB));
+    StabStil(canvas, kontext, kontext.Farbe().Farbe(Rolle::PosB));
     for (int g = 0; g < Gruppen(td); ++g) {
         const int versatz = g * td.pGruppenversatz;
         int e = 0;
@@ -165,7 +159,7 @@ void SchnittDorn(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
     const int X0 = td.X0;
     const int Y0 = td.Y0;
     const int D = td.pDornDurchmesser;
-    DornStil(canvas, f);
+    DornStil(canvas, kontext);
     Rechteck(canvas, bisZurFuge ? X0 : X0 - td.pEinbindelaenge, Y0 - D / 2, X0 + td.pEinbindelaenge,
              Y0 - D / 2 + D);
 
@@ -181,16 +175,16 @@ void SchnittDorn(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
     const double q = P / 2.0;
 
     canvas.setBrush(Qt::NoBrush);
-    canvas.setPen(QPen(f.Farbe(Rolle::DornBrush), std::max(1, b), Qt::SolidLine, Qt::FlatCap));
+    StabLinienStil(canvas, kontext, f.Farbe(Rolle::DornBrush), b);
     FassZeichnen(canvas, h, Y0,
                  {G - b / 2, P / 2 - b / 2, X0 + s * (b / 2), h + s * (L / 2 - b / 2),
                   halbL - b / 2, r - b / 2, q - b / 2});
-    canvas.setPen(QPen(f.Farbe(Rolle::DornPen), 1, Qt::SolidLine));
+    canvas.setPen(QPen(f.Farbe(Rolle::DornPen), kontext.Breite(1), Qt::SolidLine));
     FassZeichnen(canvas, h, Y0, {G, P / 2, X0 + s * b, h + s * (L / 2), halbL, r, q});
     FassZeichnen(canvas, h, Y0,
                  {G - b, P / 2 - b, X0 + s * b, h + s * (L / 2 - b), halbL - b, r - b, q - b});
 
-    DornStil(canvas, f);
+    DornStil(canvas, kontext);
     const int oben = Y0 - td.pHuelsenHoehe / 2;
     Rechteck(canvas, X0, oben, X0 + td.pBlechdicke, oben + td.pHuelsenHoehe);
 }
@@ -198,21 +192,23 @@ void SchnittDorn(QPainter& canvas, const Skizzenkontext& kontext, const TrDaten&
 void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                    const TKAnwendung& anwendung) {
     const Skizzenquelle quelle = ErgebnisQuelle(anwendung);
-    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Ansicht, quelle);
+    const TrDaten td =
+        SkizzeVorbereiten(canvas, r, Skizzentyp::Ansicht, quelle, kontext.Bildpunkt());
     const TKFarbe& f = kontext.Farbe();
     HintergrundFuellen(canvas, f, r.Links, r.Oben, r.Rechts, r.Unten);
     const Notation n(td);
     const int L = n.X0 - n.w / 2;
     const int R = L + n.w;
 
-    BetonStil(canvas, f);
+    const int ueber = kontext.Px(5);
+    BetonStil(canvas, kontext);
     Rechteck(canvas, L, n.T, R, n.B);
-    DickeKante(canvas, f, L, n.T, R, n.T);
-    DickeKante(canvas, f, L, n.B, R, n.B);
-    Schnittkante(canvas, f, L, n.T - 5, L, n.B + 5);
-    Schnittkante(canvas, f, R, n.T - 5, R, n.B + 5);
+    DickeKante(canvas, kontext, L, n.T, R, n.T);
+    DickeKante(canvas, kontext, L, n.B, R, n.B);
+    Schnittkante(canvas, kontext, L, n.T - ueber, L, n.B + ueber);
+    Schnittkante(canvas, kontext, R, n.T - ueber, R, n.B + ueber);
 
-    StabStil(canvas, f.Farbe(Rolle::PosB));
+    StabStil(canvas, kontext, f.Farbe(Rolle::PosB));
     for (int g = 0; g < Gruppen(td); ++g) {
         const int sg = g * td.pGruppenversatz;
         Rechteck(canvas, L, n.T + n.co + sg, R, n.T + n.co + sg + n.dx);
@@ -221,7 +217,7 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
 
     AnsichtDorn(canvas, kontext, td);
 
-    StabStil(canvas, f.Farbe(Rolle::PosD));
+    StabStil(canvas, kontext, f.Farbe(Rolle::PosD));
     const int Yt = n.T + n.co - n.dx;
     const int Yb = n.B - n.cu + n.dx;
     const int p = td.pGruppenversatz;
@@ -245,7 +241,7 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
     }
 
     const TKDornDaten& dorn = quelle.Dorn;
-    BeschriftungStil(canvas, f);
+    BeschriftungStil(canvas, kontext);
     Masslinie(canvas, kontext, {R, n.T}, {R, n.B}, n.TH, true, "",
               kontext.Zahl(quelle.Geometrie.PlatteDicke()), {2 * n.TH, 0});
     Masslinie(canvas, kontext, {n.X0 - n.z / 2, n.T}, {n.X0 + n.z / 2, n.T}, n.TH, false, "",
@@ -272,14 +268,15 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
     Hinweislinie(canvas,
                  {{x, n.Y0 + 2 * td.pDornDurchmesser},
                   {x, n.B + 2 * n.TH},
-                  {x + breite + 10, n.B + 2 * n.TH}},
+                  {x + breite + kontext.Px(10), n.B + 2 * n.TH}},
                  suffix, "", praefix);
 }
 
 void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                       const TKAnwendung& anwendung) {
     const Skizzenquelle quelle = ErgebnisQuelle(anwendung);
-    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Draufsicht, quelle);
+    const TrDaten td =
+        SkizzeVorbereiten(canvas, r, Skizzentyp::Draufsicht, quelle, kontext.Bildpunkt());
     const TKFarbe& f = kontext.Farbe();
     HintergrundFuellen(canvas, f, r.Links, r.Oben, r.Rechts, r.Unten);
     const Notation n(td);
@@ -288,14 +285,15 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
     const int X0 = n.X0;
     const int Y0 = n.Y0;
 
-    BetonStil(canvas, f);
+    const int ueber = kontext.Px(5);
+    BetonStil(canvas, kontext);
     Rechteck(canvas, L, Y0 - n.t, R, Y0);
-    DickeKante(canvas, f, L, Y0, R, Y0);
-    Schnittkante(canvas, f, L - 5, Y0 - n.t, R + 5, Y0 - n.t);
-    Schnittkante(canvas, f, L, Y0 - n.t - 5, L, Y0 + 5);
-    Schnittkante(canvas, f, R, Y0 - n.t - 5, R, Y0 + 5);
+    DickeKante(canvas, kontext, L, Y0, R, Y0);
+    Schnittkante(canvas, kontext, L - ueber, Y0 - n.t, R + ueber, Y0 - n.t);
+    Schnittkante(canvas, kontext, L, Y0 - n.t - ueber, L, Y0 + ueber);
+    Schnittkante(canvas, kontext, R, Y0 - n.t - ueber, R, Y0 + ueber);
 
-    DornStil(canvas, f);
+    DornStil(canvas, kontext);
     const int D = td.pDornDurchmesser;
     const int HL = td.pHuelsenLaenge;
     const int b = td.pBlechdicke;
@@ -311,7 +309,7 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
     // pair lies on top of them.
     const int gruppe = Gruppen(td);
     const auto senkrechteStaebe = [&](bool obenAuf) {
-        StabStil(canvas, f.Farbe(Rolle::PosD));
+        StabStil(canvas, kontext, f.Farbe(Rolle::PosD));
         int h = 0;
         for (int i = 0; i < td.AnzahlBewY / 2; ++i) {
             h += AbstandY(td, i);
@@ -327,7 +325,7 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
         }
     };
     senkrechteStaebe(false);
-    StabStil(canvas, f.Farbe(Rolle::PosB));
+    StabStil(canvas, kontext, f.Farbe(Rolle::PosB));
     int e = 0;
     for (int abstand : td.pAbstaendeBewX) {
         e += abstand;
@@ -336,7 +334,7 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
     senkrechteStaebe(true);
 
     const TKDornDaten& dorn = quelle.Dorn;
-    BeschriftungStil(canvas, f);
+    BeschriftungStil(canvas, kontext);
     e = 0;
     for (std::size_t i = 0; i < td.pAbstaendeBewX.size(); ++i) {
         const int vorher = e;
@@ -348,15 +346,17 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
                          QString::number(dorn.AnzahlBewX()) + QStringLiteral(" - T") +
                          QString::number(dorn.DurchmesserBewX());
     const int breite = TextBreite(canvas, text);
-    Hinweislinie(canvas,
-                 {{X0, Y0 - n.a0}, {X0, Y0 - n.t - n.TH}, {X0 + breite + 10, Y0 - n.t - n.TH}}, "",
-                 "", text);
+    Hinweislinie(
+        canvas,
+        {{X0, Y0 - n.a0}, {X0, Y0 - n.t - n.TH}, {X0 + breite + kontext.Px(10), Y0 - n.t - n.TH}},
+        "", "", text);
 }
 
 void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                    const TKAnwendung& anwendung) {
     const Skizzenquelle quelle = ErgebnisQuelle(anwendung);
-    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Schnitt, quelle);
+    const TrDaten td =
+        SkizzeVorbereiten(canvas, r, Skizzentyp::Schnitt, quelle, kontext.Bildpunkt());
     const TKFarbe& f = kontext.Farbe();
     HintergrundFuellen(canvas, f, r.Links, r.Oben, r.Rechts, r.Unten);
     SchnittBeton(canvas, kontext, td);
@@ -366,7 +366,7 @@ void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
 
     const Notation n(td);
     const TKDornDaten& dorn = quelle.Dorn;
-    BeschriftungStil(canvas, f);
+    BeschriftungStil(canvas, kontext);
     Masslinie(canvas, kontext, {n.X0, n.T}, {n.X0, n.B}, n.TH, true, "",
               kontext.Zahl(quelle.Geometrie.PlatteDicke()), {-n.TH, 0});
     const int p = td.pGruppenversatz;
@@ -403,13 +403,13 @@ void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
                  {{n.X0 + a0, n.T + n.co + n.dx / 2 + n.dy},
                   {n.X0 + 2 * a0, yo},
                   {n.X0 + 3 * a0, yo},
-                  {n.X0 + 3 * a0 + TextBreite(canvas, oben) + 20, yo}},
+                  {n.X0 + 3 * a0 + TextBreite(canvas, oben) + kontext.Px(20), yo}},
                  "", "", oben);
     Hinweislinie(canvas,
                  {{n.X0 + a0, n.B - n.cu - n.dx / 2 - n.dy},
                   {n.X0 + 2 * a0, yu},
                   {n.X0 + 3 * a0, yu},
-                  {n.X0 + 3 * a0 + TextBreite(canvas, unten) + 20, yu}},
+                  {n.X0 + 3 * a0 + TextBreite(canvas, unten) + kontext.Px(20), yu}},
                  "", "", unten);
 }
 
@@ -418,18 +418,18 @@ namespace {
 // The joint elevation and, with mitLast, the load strip above it; gives the sketch state.
 TrDaten FugeMitLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                     const TKAnwendung& anwendung, const Skizzenquelle& quelle, bool mitLast) {
-    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle);
+    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle, kontext.Bildpunkt());
     const TKFarbe& f = kontext.Farbe();
     HintergrundFuellen(canvas, f, r.Links, r.Oben, r.Rechts, r.Unten);
     const Notation n(td);
     const int ende = n.X0 + td.pFugenlaenge;
-    BetonStil(canvas, f);
+    BetonStil(canvas, kontext);
     Rechteck(canvas, n.X0, n.T, ende, n.B);
-    DickeKante(canvas, f, n.X0, n.T, ende, n.T);
-    DickeKante(canvas, f, n.X0, n.B, ende, n.B);
-    DickeKante(canvas, f, n.X0, n.T, n.X0, n.B);
-    DickeKante(canvas, f, ende, n.T, ende, n.B);
-    BeschriftungStil(canvas, f);
+    DickeKante(canvas, kontext, n.X0, n.T, ende, n.T);
+    DickeKante(canvas, kontext, n.X0, n.B, ende, n.B);
+    DickeKante(canvas, kontext, n.X0, n.T, n.X0, n.B);
+    DickeKante(canvas, kontext, ende, n.T, ende, n.B);
+    BeschriftungStil(canvas, kontext);
     if (mitLast) {
         LastPfeile(canvas, kontext, {n.X0, n.T - 4 * n.TH, ende, n.T}, n.TH, anwendung);
     }
@@ -445,14 +445,14 @@ void SkizzeReihe(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechtec
     const Notation n(td);
     const auto& abstaende = td.pDornAbstaende;
 
-    DornStil(canvas, kontext.Farbe());
+    DornStil(canvas, kontext);
     int x = n.X0;
     for (int k = 0; k < quelle.AnzDorn && static_cast<std::size_t>(k) < abstaende.size(); ++k) {
         x += abstaende[static_cast<std::size_t>(k)];
         DornSymbolReihe(canvas, td, x, n.Y0);
     }
 
-    BeschriftungStil(canvas, kontext.Farbe());
+    BeschriftungStil(canvas, kontext);
     Masslinie(canvas, kontext, {n.X0, n.T}, {n.X0, n.B}, n.TH, true, "",
               kontext.Zahl(quelle.Geometrie.PlatteDicke()), {-n.TH, 0});
     x = n.X0;

@@ -26,7 +26,7 @@ QRect Umriss(int links, int oben, int rechts, int unten) {
 
 void StiftSetzen(QPainter& canvas, const Skizzenkontext& kontext) {
     QPen stift = canvas.pen();
-    stift.setWidth(kontext.StiftFaktor());
+    stift.setWidthF(kontext.Breite(kontext.StiftFaktor()));
     stift.setStyle(Qt::SolidLine);
     canvas.setPen(stift);
 }
@@ -36,8 +36,8 @@ int Vorzeichen(int v) {
 }
 
 // The text of a vertical dimension or arrow, turned to read upwards, left of x.
-void SenkrechterText(QPainter& canvas, int x, int y1, int y2, const QString& index,
-                     const QString& haupt) {
+void SenkrechterText(QPainter& canvas, const Skizzenkontext& kontext, int x, int y1, int y2,
+                     const QString& index, const QString& haupt) {
     const int breite = TextBreite(canvas, haupt + index);
     const int hoehe = TextHoehe(canvas);
     const int y = (y1 + y2 + breite) / 2;
@@ -47,14 +47,16 @@ void SenkrechterText(QPainter& canvas, int x, int y1, int y2, const QString& ind
     QFont klein = alt;
     klein.setPointSize(std::max(1, alt.pointSize() * 3 / 4));
     canvas.setFont(klein);
-    TextGedreht(canvas, x - hoehe + klein.pointSize() / 2, y - breiteHaupt, index, 900);
+    // Half the index size in points, taken as screen pixels, lowers the index.
+    TextGedreht(canvas, x - hoehe + kontext.Px(klein.pointSize() / 2), y - breiteHaupt, index, 900);
     canvas.setFont(alt);
 }
 
-void WaagerechterText(QPainter& canvas, int x1, int x2, int y, const QString& index,
-                      const QString& haupt) {
+void WaagerechterText(QPainter& canvas, const Skizzenkontext& kontext, int x1, int x2, int y,
+                      const QString& index, const QString& haupt) {
     const int breite = TextBreite(canvas, haupt + index);
-    TextMitIndex(canvas, (x1 + x2 - breite) / 2, y - TextHoehe(canvas) - 2, index, haupt);
+    TextMitIndex(canvas, (x1 + x2 - breite) / 2, y - TextHoehe(canvas) - kontext.Px(2), index,
+                 haupt);
 }
 
 } // namespace
@@ -111,7 +113,7 @@ void Masslinie(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoin
         Linie(canvas, p1.x() - k, y, p2.x() + k, y);
         Linie(canvas, p1.x() + k, y - k, p1.x() - k, y + k);
         Linie(canvas, p2.x() + k, y - k, p2.x() - k, y + k);
-        WaagerechterText(canvas, p1.x(), p2.x(), y, index, haupt);
+        WaagerechterText(canvas, kontext, p1.x(), p2.x(), y, index, haupt);
     } else {
         const int x = p1.x();
         Linie(canvas, x - e, p1.y(), x + e, p1.y());
@@ -119,7 +121,7 @@ void Masslinie(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoin
         Linie(canvas, x, p1.y() - k, x, p2.y() + k);
         Linie(canvas, x - k, p1.y() - k, x + k, p1.y() + k);
         Linie(canvas, x - k, p2.y() - k, x + k, p2.y() + k);
-        SenkrechterText(canvas, x, p1.y(), p2.y(), index, haupt);
+        SenkrechterText(canvas, kontext, x, p1.y(), p2.y(), index, haupt);
     }
 }
 
@@ -138,7 +140,7 @@ void Lastpfeil(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoin
                                         spitze};
             canvas.drawPolyline(kopfLinie, 4);
         }
-        SenkrechterText(canvas, p1.x(), p1.y(), p2.y(), index, haupt);
+        SenkrechterText(canvas, kontext, p1.x(), p1.y(), p2.y(), index, haupt);
     } else {
         const int g = Vorzeichen(p2.x() - p1.x());
         if (g != 0) {
@@ -150,7 +152,7 @@ void Lastpfeil(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoin
                                         spitze};
             canvas.drawPolyline(kopfLinie, 4);
         }
-        WaagerechterText(canvas, p1.x(), p2.x(), p1.y(), index, haupt);
+        WaagerechterText(canvas, kontext, p1.x(), p2.x(), p1.y(), index, haupt);
     }
 }
 

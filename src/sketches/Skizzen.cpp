@@ -15,59 +15,60 @@ TKSkizzen::TKSkizzen(const TKModell& modell, const TKAnwendung& anwendung, TKFar
     : modell_(modell), anwendung_(anwendung), farbe_(farbe), dezimaltrenner_(dezimaltrenner) {}
 
 template <typename F>
-void TKSkizzen::Zeichnen(QPainter& canvas, const QRect& rechteck, int stiftFaktor, F skizze) const {
-    Skizzenkontext kontext(farbe_, dezimaltrenner_, stiftFaktor);
+void TKSkizzen::Zeichnen(QPainter& canvas, const QRect& rechteck, double bildpunkt,
+                         F skizze) const {
+    Skizzenkontext kontext(farbe_, dezimaltrenner_, 1, bildpunkt);
     canvas.save();
     skizze(kontext, Skizzenrechteck::Aus(rechteck));
     canvas.restore();
 }
 
-void TKSkizzen::Ansicht(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Ansicht(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeAnsicht(canvas, k, r, anwendung_);
     });
 }
 
-void TKSkizzen::Draufsicht(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Draufsicht(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeDraufsicht(canvas, k, r, anwendung_);
     });
 }
 
-void TKSkizzen::Schnitt(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Schnitt(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeSchnitt(canvas, k, r, anwendung_);
     });
 }
 
-void TKSkizzen::Reihe(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Reihe(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeReihe(canvas, k, r, anwendung_, true);
     });
 }
 
-void TKSkizzen::Lastprofil(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Lastprofil(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeLastprofil(canvas, k, r, anwendung_);
     });
 }
 
-void TKSkizzen::Eingabe(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Eingabe(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeEingabe(canvas, k, r, modell_, anwendung_, anwendung_.Anwendungsfall(),
                       anwendung_.BelastungDesign().Belastungsfall());
     });
 }
 
-void TKSkizzen::System(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::System(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeSystem(canvas, k, r, modell_, anwendung_, anwendung_.Anwendungsfall(),
                      anwendung_.BelastungDesign().Belastungsfall());
     });
 }
 
-void TKSkizzen::Last(QPainter& canvas, const QRect& rechteck, int stiftFaktor) const {
-    Zeichnen(canvas, rechteck, stiftFaktor, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
+void TKSkizzen::Last(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
+    Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
         SkizzeLast(canvas, k, r, modell_, anwendung_, anwendung_.Anwendungsfall(),
                    anwendung_.BelastungDesign().Belastungsfall());
     });

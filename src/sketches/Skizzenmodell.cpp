@@ -41,8 +41,8 @@ Skizzenquelle EingabeQuelle(const TKModell& modell, const TKAnwendung& anwendung
 }
 
 TrDaten SkizzeVorbereiten(QPainter& canvas, const Skizzenrechteck& r, Skizzentyp typ,
-                          const Skizzenquelle& quelle) {
-    return SkizzeVorbereiten(canvas, r.Links, r.Oben, r.Rechts, r.Unten, typ, quelle);
+                          const Skizzenquelle& quelle, double bildpunkt) {
+    return SkizzeVorbereiten(canvas, r.Links, r.Oben, r.Rechts, r.Unten, typ, quelle, bildpunkt);
 }
 
 } // namespace trv

@@ -33,6 +33,6 @@ Skizzenquelle EingabeQuelle(const TKModell& modell, const TKAnwendung& anwendung
 
 // SkizzeVorbereiten for a sketch rectangle.
 TrDaten SkizzeVorbereiten(QPainter& canvas, const Skizzenrechteck& r, Skizzentyp typ,
-                          const Skizzenquelle& quelle);
+                          const Skizzenquelle& quelle, double bildpunkt = 1.0);
 
 } // namespace trv

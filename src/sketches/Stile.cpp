@@ -2,48 +2,64 @@
 
 #include "sketches/Farbe.h"
 #include "sketches/Primitive.h"
+#include "sketches/Skizzenkontext.h"
 
 #include <QPainter>
 #include <QPen>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace trv {
 
 namespace {
 
-void VollStil(QPainter& canvas, const QColor& stift, const QColor& pinsel) {
-    canvas.setPen(QPen(stift, 1, Qt::SolidLine));
+void VollStil(QPainter& canvas, const Skizzenkontext& kontext, const QColor& stift,
+              const QColor& pinsel) {
+    canvas.setPen(QPen(stift, kontext.Breite(1), Qt::SolidLine));
     canvas.setBrush(QBrush(pinsel, Qt::SolidPattern));
+}
+
+QColor Farbe(const Skizzenkontext& kontext, TKFarbe::Rolle rolle) {
+    return kontext.Farbe().Farbe(rolle);
 }
 
 } // namespace
 
-void BetonStil(QPainter& canvas, const TKFarbe& farbe) {
-    VollStil(canvas, farbe.Farbe(TKFarbe::Rolle::BetonBrush),
-             farbe.Farbe(TKFarbe::Rolle::BetonBrush));
+void BetonStil(QPainter& canvas, const Skizzenkontext& kontext) {
+    const QColor flaeche = Farbe(kontext, TKFarbe::Rolle::BetonBrush);
+    VollStil(canvas, kontext, flaeche, flaeche);
 }
 
-void DornStil(QPainter& canvas, const TKFarbe& farbe) {
-    VollStil(canvas, farbe.Farbe(TKFarbe::Rolle::DornPen), farbe.Farbe(TKFarbe::Rolle::DornBrush));
+void DornStil(QPainter& canvas, const Skizzenkontext& kontext) {
+    VollStil(canvas, kontext, Farbe(kontext, TKFarbe::Rolle::DornPen),
+             Farbe(kontext, TKFarbe::Rolle::DornBrush));
 }
 
-void StabStil(QPainter& canvas, const QColor& farbe) {
-    VollStil(canvas, farbe, farbe);
+void StabStil(QPainter& canvas, const Skizzenkontext& kontext, const QColor& farbe) {
+    VollStil(canvas, kontext, farbe, farbe);
 }
 
-void BeschriftungStil(QPainter& canvas, const TKFarbe& farbe) {
-    canvas.setPen(QPen(farbe.Farbe(TKFarbe::Rolle::Bemassung), 1, Qt::SolidLine));
+void StabLinienStil(QPainter& canvas, const Skizzenkontext& kontext, const QColor& farbe,
+                    int dicke) {
+    const double breite = std::max(kontext.Breite(1), static_cast<double>(std::abs(dicke)));
+    canvas.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::FlatCap));
     canvas.setBrush(Qt::NoBrush);
 }
 
-void DickeKante(QPainter& canvas, const TKFarbe& farbe, int x1, int y1, int x2, int y2) {
-    canvas.setPen(QPen(farbe.Farbe(TKFarbe::Rolle::BetonPen), 3, Qt::SolidLine));
+void BeschriftungStil(QPainter& canvas, const Skizzenkontext& kontext) {
+    canvas.setPen(
+        QPen(Farbe(kontext, TKFarbe::Rolle::Bemassung), kontext.Breite(1), Qt::SolidLine));
+    canvas.setBrush(Qt::NoBrush);
+}
+
+void DickeKante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2, int y2) {
+    canvas.setPen(QPen(Farbe(kontext, TKFarbe::Rolle::BetonPen), kontext.Breite(3), Qt::SolidLine));
     Linie(canvas, x1, y1, x2, y2);
 }
 
-void Schnittkante(QPainter& canvas, const TKFarbe& farbe, int x1, int y1, int x2, int y2) {
-    canvas.setPen(QPen(farbe.Farbe(TKFarbe::Rolle::BetonPen), 1, Qt::DotLine));
+void Schnittkante(QPainter& canvas, const Skizzenkontext& kontext, int x1, int y1, int x2, int y2) {
+    canvas.setPen(QPen(Farbe(kontext, TKFarbe::Rolle::BetonPen), kontext.Breite(1), Qt::DotLine));
     Linie(canvas, x1, y1, x2, y2);
 }
 

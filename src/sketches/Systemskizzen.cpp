@@ -43,6 +43,28 @@ QPoint Kopf(int zeile) {
     return {zeile / 5, zeile / 5};
 }
 
+// The room the load sketch needs above the member's top face for the load of the load case
+// with its labels (and the edge distances drawn above a line load), device pixels.
+int LastHoehe(QPainter& canvas, const Skizzenkontext& kontext, int zeile, const TKGeometrie& geo,
+              int belastungsfall) {
+    switch (belastungsfall) {
+    case 0: // the thick arrow stops 6 px above the slab
+        return 2 * zeile + kontext.Px(8);
+    case 3: // the profile is drawn four lines high
+        return 4 * zeile + kontext.Px(2);
+    default: {
+        // The labels stand a line above the arrows, which rise or fall by 5 px about the
+        // mean; edge dimensions two lines up carry their text above them.
+        int luft = kontext.Px(7);
+        if (geo.RandLinks() && geo.RandRechts()) {
+            canvas.setFont(ArialSchrift(8));
+            luft = std::max(luft, TextHoehe(canvas) + kontext.Px(2));
+        }
+        return 2 * zeile + luft + kontext.Px(2);
+    }
+    }
+}
+
 // A load arrow pointing down onto y = unten.
 void Pfeil(QPainter& canvas, const Skizzenkontext& kontext, int x, int oben, int unten, int zeile) {
     Lastpfeil(canvas, kontext, {x, oben}, {x, unten}, true, "", "", Kopf(zeile));
@@ -68,11 +90,10 @@ void WandBewehrung(QPainter& canvas, const Skizzenkontext& kontext, const TrDate
     for (int j = 1; j <= gruppen; ++j) {
         const int y1 = n.T + n.co - dy / 2 + j * p;
         const int y2 = n.B - n.cu + dy / 2 - (gruppen - j) * p;
-        StabStil(canvas, f.Farbe(Rolle::PosD));
+        StabStil(canvas, kontext, f.Farbe(Rolle::PosD));
         Rechteck(canvas, links + 2 * dy, y1 - dy / 2, rechts - 2 * dy, y1 - dy / 2 + dy);
         Rechteck(canvas, links + 2 * dy, y2 - dy / 2, rechts - 2 * dy, y2 - dy / 2 + dy);
-        canvas.setPen(QPen(f.Farbe(Rolle::PosD), std::max(1, dy), Qt::SolidLine, Qt::FlatCap));
-        canvas.setBrush(Qt::NoBrush);
+        StabLinienStil(canvas, kontext, f.Farbe(Rolle::PosD), dy);
         const int r = 2 * dy;
         const auto bogen = [&](int x, int y, int start) {
             canvas.drawArc(QRect(x - r, y - r, 2 * r, 2 * r), start * 16, 90 * 16);
@@ -84,7 +105,7 @@ void WandBewehrung(QPainter& canvas, const Skizzenkontext& kontext, const TrDate
         Linie(canvas, b, wandOben, b, wandUnten);
         Linie(canvas, a, wandOben, a, wandUnten);
 
-        StabStil(canvas, f.Farbe(Rolle::PosB));
+        StabStil(canvas, kontext, f.Farbe(Rolle::PosB));
         for (int x : {n.X0 + n.a0, n.X0 - n.a0 + n.t - n.TH}) {
             const int l = x - n.dx / 2;
             const int oben = n.T + n.co + j * p;
@@ -103,7 +124,7 @@ void SystemSymbole(QPainter& canvas, Skizzenkontext& kontext, const TrDaten& td,
     const int TH = n.TH;
     const int jw = td.pFugenbreite;
     const int h = n.X0 + jw - n.t;
-    BeschriftungStil(canvas, kontext.Farbe());
+    BeschriftungStil(canvas, kontext);
     if (anwendungsfall == 2) {
         Masslinie(canvas, kontext, {n.X0, n.B}, {n.X0 + n.t - TH, n.B}, TH, false, "W", "d",
                   {0, 2 * TH});
@@ -119,12 +140,12 @@ void SystemSymbole(QPainter& canvas, Skizzenkontext& kontext, const TrDaten& td,
     TextGedreht(canvas, h + hoehe / 2, unten + TextBreite(canvas, "c "), "u", 900);
     Masslinie(canvas, kontext, {n.X0, unten}, {n.X0 + jw, unten}, TH, false, "", "f", {0, TH});
 
-    const int sf = kontext.StiftFaktor();
+    const int luft = kontext.Px(2 * kontext.StiftFaktor()); // the arrow stops clear of the slab
     StiftFaktorWahrer wahrer(kontext);
     const bool punktlast = belastungsfall == 0;
     kontext.SetStiftFaktor(punktlast ? 3 : 1);
     const int x = n.X0 + jw;
-    Lastpfeil(canvas, kontext, {x, n.T - 2 * sf - 2 * TH}, {x, n.T - 2 * sf}, true,
+    Lastpfeil(canvas, kontext, {x, n.T - luft - 2 * TH}, {x, n.T - luft}, true,
               punktlast ? "Ed,p" : "Ed", punktlast ? "V" : "q", Kopf(TH));
 }
 
@@ -146,28 +167,37 @@ void SkizzeSystem(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechte
                   int belastungsfall) {
     const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
     const int mitte = r.Links + (r.Rechts - r.Links) / 2;
+    // The scale leaves two lines above the members and one below them; the symbols reach a
+    // little further (the load arrow stops above the slab, the wall and its thickness reach
+    // two lines below it, the thickness dimension has its strokes), so the members are
+    // fitted into a rectangle that keeps all of them inside the sketch's own.
+    const int TH = SkizzenZeile(canvas);
+    const int s = r.Rechts < r.Links ? -1 : 1;
+    const int seite = s * (TH / 4 + kontext.Px(2));
+    const int oben = r.Oben + kontext.Px(4);
+    const int unten = r.Unten - (anwendungsfall == 2 ? TH + TH / 4 : TH / 4) - kontext.Px(2);
 
-    const TrDaten rechts =
-        SkizzeVorbereiten(canvas, {mitte, r.Oben, r.Rechts, r.Unten}, Skizzentyp::System, quelle);
+    const TrDaten rechts = SkizzeVorbereiten(canvas, {mitte, oben, r.Rechts - seite, unten},
+                                             Skizzentyp::System, quelle, kontext.Bildpunkt());
     SchnittBeton(canvas, kontext, rechts);
     SchnittBewY(canvas, kontext, rechts);
     SchnittBewX(canvas, kontext, rechts);
     SchnittDorn(canvas, kontext, rechts);
 
-    const TrDaten links =
-        SkizzeVorbereiten(canvas, {mitte, r.Oben, r.Links, r.Unten}, Skizzentyp::System, quelle);
+    const TrDaten links = SkizzeVorbereiten(canvas, {mitte, oben, r.Links + seite, unten},
+                                            Skizzentyp::System, quelle, kontext.Bildpunkt());
     const Notation n(links);
-    const TKFarbe& f = kontext.Farbe();
     if (anwendungsfall == 2) {
         const int oben = r.Oben + n.TH / 2;
         const int unten = n.B + 3 * n.TH / 2;
         const int ruecken = n.X0 + n.t - n.TH;
-        BetonStil(canvas, f);
+        const int abstand = kontext.Px(5);
+        BetonStil(canvas, kontext);
         Rechteck(canvas, n.X0, oben, ruecken, unten);
-        DickeKante(canvas, f, n.X0, oben, n.X0, unten);
-        DickeKante(canvas, f, ruecken, oben, ruecken, unten);
-        Schnittkante(canvas, f, n.X0 + 5, oben, ruecken - 5, oben);
-        Schnittkante(canvas, f, n.X0 + 5, unten, ruecken - 5, unten);
+        DickeKante(canvas, kontext, n.X0, oben, n.X0, unten);
+        DickeKante(canvas, kontext, ruecken, oben, ruecken, unten);
+        Schnittkante(canvas, kontext, n.X0 + abstand, oben, ruecken - abstand, oben);
+        Schnittkante(canvas, kontext, n.X0 + abstand, unten, ruecken - abstand, unten);
         WandBewehrung(canvas, kontext, links, r.Oben);
     } else {
         SchnittBeton(canvas, kontext, links);
@@ -184,22 +214,29 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
     const int L = r.Links;
     const int R = r.Rechts;
     const int W = R - L;
-    TrDaten td = SkizzeVorbereiten(canvas, {L + W / 2, r.Oben, L, r.Unten}, Skizzentyp::System,
-                                   EingabeQuelle(modell, anwendung));
-    td.Y0 = r.Oben + (r.Unten - r.Oben) / 2 + td.Zeile;
+    // The member is fitted between the load drawn above it and the length dimension below,
+    // so that neither leaves the rectangle.
+    const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
+    const int zeile = SkizzenZeile(canvas);
+    const int ueber = LastHoehe(canvas, kontext, zeile, quelle.Geometrie, belastungsfall);
+    const int unter = zeile + zeile / 4 + kontext.Px(2);
+    const int frei = std::max(0, r.Unten - r.Oben - ueber - unter);
+    // The scale the sketch type gives a rectangle of that room plus its three lines.
+    TrDaten td = SkizzeVorbereiten(canvas, {L + W / 2, r.Oben, L, r.Oben + frei + 3 * zeile},
+                                   Skizzentyp::System, quelle, kontext.Bildpunkt());
+    td.Y0 = r.Oben + ueber + frei / 2;
     const Notation n(td);
     const int TH = n.TH;
-    const TKFarbe& f = kontext.Farbe();
 
-    BetonStil(canvas, f);
+    BetonStil(canvas, kontext);
     Rechteck(canvas, L + TH, n.T, R - TH, n.B);
-    DickeKante(canvas, f, L + TH, n.T, R - TH, n.T);
-    DickeKante(canvas, f, L + TH, n.B, R - TH, n.B);
+    DickeKante(canvas, kontext, L + TH, n.T, R - TH, n.T);
+    DickeKante(canvas, kontext, L + TH, n.B, R - TH, n.B);
     for (int x : {L + TH, R - TH}) {
         if (anwendungsfall == 0) {
-            DickeKante(canvas, f, x, n.T, x, n.B);
+            DickeKante(canvas, kontext, x, n.T, x, n.B);
         } else {
-            Schnittkante(canvas, f, x, n.T - 5, x, n.B + 5);
+            Schnittkante(canvas, kontext, x, n.T - kontext.Px(5), x, n.B + kontext.Px(5));
         }
     }
 
@@ -214,7 +251,7 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
     }
 
     StiftFaktorWahrer wahrer(kontext);
-    BeschriftungStil(canvas, f);
+    BeschriftungStil(canvas, kontext);
     const QPoint kopf = Kopf(TH);
     const int unten = n.Y0 + n.d / 2;
     const auto laengeMass = [&] {
@@ -222,20 +259,22 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
     };
     if (belastungsfall == 0) {
         kontext.SetStiftFaktor(3);
-        const int sf = kontext.StiftFaktor();
+        const int luft = kontext.Px(2 * kontext.StiftFaktor());
         const int x = (L + R) / 2;
-        Lastpfeil(canvas, kontext, {x, n.T - 2 * sf - 2 * TH}, {x, n.T - 2 * sf}, true, "Ed,p",
+        Lastpfeil(canvas, kontext, {x, n.T - luft - 2 * TH}, {x, n.T - luft}, true, "Ed,p",
                   "     V", kopf);
         kontext.SetStiftFaktor(1);
         Masslinie(canvas, kontext, {x, n.T}, {L + TH, n.T}, TH, false, "L", "c", {0, -TH});
         Masslinie(canvas, kontext, {x, n.T}, {R - TH, n.T}, TH, false, "R", "c", {0, -TH});
     } else if (belastungsfall == 1 || belastungsfall == 2) {
         kontext.SetStiftFaktor(1);
-        const int v = (td.LinienLast - 1) * 10;
+        // The schematic load rises or falls by 10 screen pixels over the member.
+        const int v = kontext.Px((td.LinienLast - 1) * 10);
         const int schlitze = TH > 0 ? W / TH : 0;
         const double g = schlitze > 0 ? static_cast<double>(v) / schlitze : 0.0;
-        const int basis = n.T - 2;
+        const int basis = n.T - kontext.Px(2);
         const int linksOben = basis - TH + v / 2;
+        canvas.setFont(ArialSchrift(8)); // as the arrows' texts
         TextMitIndex(canvas, L + TH / 2, linksOben - TH, "Ed,L", "q");
         int letztesX = R - TH;
         int letzteSpitze = linksOben;
@@ -244,7 +283,10 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
             letzteSpitze = linksOben - K(j * g);
             Pfeil(canvas, kontext, letztesX, letzteSpitze, basis, TH);
         }
-        TextMitIndex(canvas, letztesX, letzteSpitze - TH, "Ed,R", "q");
+        // Over the last arrow, but moved in where it would run out of the sketch.
+        const int breite = TextBreite(canvas, QStringLiteral("qEd,R"));
+        TextMitIndex(canvas, std::min(letztesX, R - breite - kontext.Px(1)), letzteSpitze - TH,
+                     "Ed,R", "q");
         Linie(canvas, L + TH, linksOben, R - TH, letzteSpitze);
         if (td.RandLinks && td.RandRechts) {
             Masslinie(canvas, kontext, {L + TH, n.T}, {L + W / 6, n.T}, TH, false, "L", "c",
@@ -323,7 +365,7 @@ void LastPfeile(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
         const int x = r.Links + K(geo.BauteilRandLinks() * s);
         StiftFaktorWahrer wahrer(kontext);
         kontext.SetStiftFaktor(3);
-        Pfeil(canvas, kontext, x, r.Oben, r.Unten - kontext.StiftFaktor(), zeile);
+        Pfeil(canvas, kontext, x, r.Oben, r.Unten - kontext.Px(kontext.StiftFaktor()), zeile);
         break;
     }
     default:

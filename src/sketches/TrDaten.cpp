@@ -33,13 +33,17 @@ int K(double v) {
 
 } // namespace
 
+int SkizzenZeile(QPainter& canvas) {
+    canvas.setFont(ArialSchrift(12));
+    return TextHoehe(canvas);
+}
+
 TrDaten SkizzeVorbereiten(QPainter& canvas, int links, int oben, int rechts, int unten,
-                          Skizzentyp typ, const Skizzenquelle& q) {
+                          Skizzentyp typ, const Skizzenquelle& q, double bildpunkt) {
     const TKDornDaten& dorn = q.Dorn;
     const TKGeometrie& geo = q.Geometrie;
     TrDaten td;
-    canvas.setFont(ArialSchrift(12));
-    td.Zeile = TextHoehe(canvas);
+    td.Zeile = SkizzenZeile(canvas);
     canvas.setFont(ArialSchrift(10));
 
     const double W = rechts - links;
@@ -92,7 +96,7 @@ TrDaten SkizzeVorbereiten(QPainter& canvas, int links, int oben, int rechts, int
         td.Y0 = (oben + unten) / 2 + K(m * A) / 2;
         break;
     case Skizzentyp::Schnitt:
-        td.X0 = links + K(E * A) + 5;
+        td.X0 = links + K(E * A) + K(5 * bildpunkt);
         td.Y0 = (unten + oben + TH) / 2;
         break;
     case Skizzentyp::Reihe:

@@ -63,11 +63,16 @@ struct TrDaten {
     int Anwendungsfall = 0;
 };
 
+// The sketch line height TH on the canvas: the height of "W" in Arial 12 pt, device pixels.
+// The unit of the sketches' text offsets.
+int SkizzenZeile(QPainter& canvas);
+
 // Chooses scale and origin for the rectangle (links, oben) - (rechts, unten) and converts the
 // source's dimensions to pixels. Leaves the canvas font at Arial 10 pt. A rectangle of zero
 // width or height, or a source without size, gives scale 0 (a sketch that draws nothing
-// visible) instead of a division by zero.
+// visible) instead of a division by zero. bildpunkt: device pixels per screen pixel (see
+// Skizzenkontext).
 TrDaten SkizzeVorbereiten(QPainter& canvas, int links, int oben, int rechts, int unten,
-                          Skizzentyp typ, const Skizzenquelle& quelle);
+                          Skizzentyp typ, const Skizzenquelle& quelle, double bildpunkt = 1.0);
 
 } // namespace trv

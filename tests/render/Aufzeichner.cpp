@@ -4,6 +4,8 @@
 #include <QPolygonF>
 #include <QTextItem>
 
+#include <cmath>
+
 namespace trv::test {
 
 void AufzeichnerEngine::updateState(const QPaintEngineState& s) {
@@ -19,8 +21,13 @@ void AufzeichnerEngine::updateState(const QPaintEngineState& s) {
 }
 
 void AufzeichnerEngine::Neu(Aufzeichnung::Art art, const QRectF& r, const QString& text) {
-    ziel_.Liste.push_back(
-        {art, transform_.mapRect(r), text, stift_.color(), pinsel_.color(), stift_.width()});
+    // The pen as wide as it comes out on the device: a pen under a scaling transformation
+    // (a picture drawn into a rectangle) grows with it, a cosmetic one does not.
+    const double skalierung =
+        stift_.isCosmetic() ? 1.0 : std::sqrt(std::abs(transform_.determinant()));
+    ziel_.Liste.push_back({art, transform_.mapRect(r), text, stift_.color(), pinsel_.color(),
+                           stift_.width(), stift_.widthF() * skalierung, stift_.style(),
+                           stift_.isCosmetic()});
 }
 
 void AufzeichnerEngine::drawRects(const QRectF* r, int n) {
@@ -70,6 +77,14 @@ void AufzeichnerEngine::drawTextItem(const QPointF& p, const QTextItem& t) {
         QRectF(p.x(), p.y() - t.ascent(), t.width(), t.ascent() + t.descent()), t.text());
 }
 
+QRectF Aufzeichnung::MitStift() const {
+    if (art == Art::Text || stiftStil == Qt::NoPen) {
+        return rahmen;
+    }
+    const double h = stiftKosmetisch ? 0.5 : stiftBreiteF / 2;
+    return rahmen.adjusted(-h, -h, h, h);
+}
+
 int Aufzeichner::Anzahl(Aufzeichnung::Art art) const {
     int n = 0;
     for (const auto& a : Liste) {
@@ -103,9 +118,9 @@ int Aufzeichner::metric(PaintDeviceMetric m) const {
     case PdmHeight:
         return hoehe_;
     case PdmWidthMM:
-        return breite_ * 254 / 960;
+        return breite_ * 254 / (10 * dpi_);
     case PdmHeightMM:
-        return hoehe_ * 254 / 960;
+        return hoehe_ * 254 / (10 * dpi_);
     case PdmNumColors:
         return 0xFFFFFF;
     case PdmDepth:
@@ -114,7 +129,7 @@ int Aufzeichner::metric(PaintDeviceMetric m) const {
     case PdmDpiY:
     case PdmPhysicalDpiX:
     case PdmPhysicalDpiY:
-        return 96;
+        return dpi_;
     case PdmDevicePixelRatio:
         return 1;
     case PdmDevicePixelRatioScaled:

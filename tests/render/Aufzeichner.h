@@ -19,11 +19,17 @@ namespace trv::test {
 struct Aufzeichnung {
     enum class Art { Rechteck, Ellipse, Linie, Polylinie, Polygon, Pfad, Text };
     Art art;
-    QRectF rahmen;   // bounding rectangle in device coordinates
-    QString text;    // for texts
-    QColor stift;    // pen colour at the time of drawing
-    QColor pinsel;   // brush colour
-    int stiftBreite; // pen width
+    QRectF rahmen;           // bounding rectangle in device coordinates
+    QString text;            // for texts
+    QColor stift;            // pen colour at the time of drawing
+    QColor pinsel;           // brush colour
+    int stiftBreite;         // pen width
+    double stiftBreiteF = 0; // pen width on the device (transformed), unrounded
+    Qt::PenStyle stiftStil = Qt::SolidLine;
+    bool stiftKosmetisch = false; // a pen the device draws one pixel wide whatever its width
+
+    // The rectangle with the pen's reach around the outline (half the pen width).
+    QRectF MitStift() const;
 };
 
 class Aufzeichner;
@@ -57,7 +63,9 @@ private:
 
 class Aufzeichner : public QPaintDevice {
 public:
-    Aufzeichner(int breite, int hoehe) : breite_(breite), hoehe_(hoehe), engine_(*this) {}
+    // A device of breite x hoehe pixels at dpi pixels per inch.
+    Aufzeichner(int breite, int hoehe, int dpi = 96)
+        : breite_(breite), hoehe_(hoehe), dpi_(dpi), engine_(*this) {}
     QPaintEngine* paintEngine() const override { return &engine_; }
     std::vector<Aufzeichnung> Liste;
 
@@ -72,6 +80,7 @@ protected:
 private:
     int breite_;
     int hoehe_;
+    int dpi_;
     mutable AufzeichnerEngine engine_;
 };
 

@@ -152,11 +152,16 @@ TEST_F(Abschnitt, LinienlastMitBruchUndGesamtlast) {
     TKBelastung& b = anwendung_.BelastungDesign();
     b.SetBelastungsfall(1);
     b.LinienLastLinks().SetFd(20);
+    b.LinienLastRechts().SetFd(20);
+    anwendung_.Geometrie().SetFugenlaenge(3000);
     Lasten();
     EXPECT_TRUE(Hat(QStringLiteral("Linear load")));
     EXPECT_TRUE(Hat(QStringLiteral(" 20 kN/m")));
     EXPECT_TRUE(Hat(QStringLiteral(" = no. of dowels")));
     EXPECT_TRUE(Hat(QStringLiteral("with F")));
+    // The total the connectors share, as a number: 20 kN/m over 3 m, on the line of its formula.
+    ASSERT_TRUE(Hat(QStringLiteral("  =  60 kN")));
+    EXPECT_EQ(*Oben(QStringLiteral("  =  60 kN")), *Oben(QStringLiteral("with F")));
     // The bar of the fraction.
     EXPECT_GE(geraet_.Anzahl(Aufzeichnung::Art::Linie), 1);
 }
@@ -166,8 +171,12 @@ TEST_F(Abschnitt, TrapezlastZweiSpaltenUndHalbeSumme) {
     b.SetBelastungsfall(2);
     b.LinienLastLinks().SetFd(10);
     b.LinienLastRechts().SetFd(30);
+    anwendung_.Geometrie().SetFugenlaenge(3000);
     Lasten();
-    EXPECT_TRUE(Hat(QStringLiteral("Uniform distributed load")));
+    // A varying load is titled as its load case is named, never as a uniform one.
+    EXPECT_TRUE(Hat(QStringLiteral("Increasing distributed load")));
+    EXPECT_FALSE(Hat(QStringLiteral("Uniform distributed load")));
+    EXPECT_TRUE(Hat(QStringLiteral("  =  60 kN"))); // (10 + 30) / 2 kN/m over 3 m
     EXPECT_TRUE(Hat(QStringLiteral(" 10 kN/m")));
     EXPECT_TRUE(Hat(QStringLiteral(" 30 kN/m")));
     EXPECT_TRUE(Hat(QStringLiteral("g,L")));
@@ -177,15 +186,21 @@ TEST_F(Abschnitt, TrapezlastZweiSpaltenUndHalbeSumme) {
 }
 
 TEST_F(Abschnitt, BeliebigeLastErsteSeiteVerweistAufDieNaechste) {
-    anwendung_.BelastungDesign().SetBelastungsfall(3);
+    TKBelastung& b = anwendung_.BelastungDesign();
+    b.SetBelastungsfall(3);
+    b.PunkteLoeschen();
+    b.PunktHinzufuegen(0, 10);
+    b.PunktHinzufuegen(2000, 30);
     Lasten(false);
     EXPECT_TRUE(Hat(QStringLiteral("Varying distributed load")));
     EXPECT_TRUE(Hat(QStringLiteral("see next page")));
     EXPECT_TRUE(Hat(QStringLiteral("n = number of data entries"))); // the formula picture
     EXPECT_TRUE(Hat(QStringLiteral(" = no. of dowels")));
-    // The fraction stands below the picture.
-    EXPECT_GT(*Oben(QStringLiteral(" = no. of dowels")),
+    // The sum of the picture as a number below it (20 kN/m over 2 m), then the fraction.
+    ASSERT_TRUE(Hat(QStringLiteral("  =  40 kN")));
+    EXPECT_GT(*Oben(QStringLiteral("  =  40 kN")),
               *Oben(QStringLiteral("n = number of data entries")));
+    EXPECT_GT(*Oben(QStringLiteral(" = no. of dowels")), *Oben(QStringLiteral("  =  40 kN")));
 }
 
 TEST_F(Abschnitt, BeliebigeLastOhnePunkteNurLabelUndFormel) {
@@ -199,7 +214,7 @@ TEST_F(Abschnitt, BeliebigeLastOhnePunkteNurLabelUndFormel) {
     EXPECT_FALSE(Hat(QStringLiteral(" = no. of dowels")));
 }
 
-TEST_F(Abschnitt, BeliebigeLastListetDiePunkteUndWiederholtDieLetzteLast) {
+TEST_F(Abschnitt, BeliebigeLastListetDiePunkteUndIhreSumme) {
     TKBelastung& b = anwendung_.BelastungDesign();
     b.SetBelastungsfall(3);
     b.PunkteLoeschen();
@@ -212,8 +227,15 @@ TEST_F(Abschnitt, BeliebigeLastListetDiePunkteUndWiederholtDieLetzteLast) {
     EXPECT_TRUE(Hat(QStringLiteral(" 1.23 m")));
     EXPECT_TRUE(Hat(QStringLiteral(" 2.5 m"))); // 2505 mm: 250.5 to the even 250
     EXPECT_TRUE(Hat(QStringLiteral(" 15 kN/m")));
-    EXPECT_EQ(Anzahl(QStringLiteral(" 7.2 kN/m")), 2); // listed, then repeated once
+    // Every load stands beside its place: no load without an x after the list.
+    EXPECT_EQ(Anzahl(QStringLiteral(" 7.2 kN/m")), 1);
     EXPECT_EQ(Anzahl(QStringLiteral("x")), 3);
+    const auto texte = geraet_.Texte();
+    EXPECT_EQ(std::count_if(texte.begin(), texte.end(),
+                            [](const QString& t) { return t.endsWith(QStringLiteral("kN/m")); }),
+              3);
+    // The total below the formula: 12.52 kN/m over 1.234 m and 11.145 kN/m over 1.271 m.
+    EXPECT_TRUE(Hat(QStringLiteral("  =  29.6 kN")));
 }
 
 // A selected type with hand-set results: 12 connectors of TRV 22 (index 1).

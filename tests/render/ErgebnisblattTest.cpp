@@ -25,21 +25,23 @@ class Skizzenprotokoll : public Blattskizzen {
 public:
     struct Aufruf {
         QRect Rechteck;
-        int StiftFaktor;
+        double StiftFaktor;
     };
     std::multimap<std::string, Aufruf> Aufrufe;
 
-    void System(QPainter& c, const QRect& r, int f) override { Merken(c, "System", r, f); }
-    void Last(QPainter& c, const QRect& r, int f) override { Merken(c, "Last", r, f); }
-    void Reihe(QPainter& c, const QRect& r, int f) override { Merken(c, "Reihe", r, f); }
-    void Draufsicht(QPainter& c, const QRect& r, int f) override { Merken(c, "Draufsicht", r, f); }
-    void Ansicht(QPainter& c, const QRect& r, int f) override { Merken(c, "Ansicht", r, f); }
-    void Schnitt(QPainter& c, const QRect& r, int f) override { Merken(c, "Schnitt", r, f); }
+    void System(QPainter& c, const QRect& r, double f) override { Merken(c, "System", r, f); }
+    void Last(QPainter& c, const QRect& r, double f) override { Merken(c, "Last", r, f); }
+    void Reihe(QPainter& c, const QRect& r, double f) override { Merken(c, "Reihe", r, f); }
+    void Draufsicht(QPainter& c, const QRect& r, double f) override {
+        Merken(c, "Draufsicht", r, f);
+    }
+    void Ansicht(QPainter& c, const QRect& r, double f) override { Merken(c, "Ansicht", r, f); }
+    void Schnitt(QPainter& c, const QRect& r, double f) override { Merken(c, "Schnitt", r, f); }
 
     const Aufruf& Erster(const std::string& name) const { return Aufrufe.find(name)->second; }
 
 private:
-    void Merken(QPainter& c, const std::string& name, const QRect& r, int f) {
+    void Merken(QPainter& c, const std::string& name, const QRect& r, double f) {
         Aufrufe.insert({name, {r, f}});
         c.setPen(QPen(Qt::gray, 0, Qt::DashLine));
         c.drawRect(r);
@@ -157,16 +159,16 @@ TEST_F(ErgebnisblattPdf, EinzeldornZweiSeiten) {
         EXPECT_TRUE(seite1.contains(t)) << t.toStdString();
     }
     EXPECT_FALSE(seite1.contains(QStringLiteral("Actual connector spacing")));
-    EXPECT_FALSE(seite1.contains(QStringLiteral("Position:"))); // titled with the type
     EXPECT_FALSE(seite1.contains(QStringLiteral("not possible")));
     const QString seite2 = test::PdfTextLesen(pdf, 2);
     EXPECT_TRUE(seite2.contains(QStringLiteral("Calculation for ") + typ));
     EXPECT_TRUE(seite2.contains(QStringLiteral("[sketch Reihe]")));
     EXPECT_FALSE(seite2.contains(QStringLiteral("Results")));
-    // Every sketch on the printer with the printer's pen.
+    // Every sketch on the printer with the printer's pen: the 1200 dpi device pixels of a
+    // screen pixel.
     EXPECT_EQ(skizzen_.Aufrufe.size(), 6u);
     for (const auto& [name, aufruf] : skizzen_.Aufrufe) {
-        EXPECT_EQ(aufruf.StiftFaktor, 2) << name;
+        EXPECT_DOUBLE_EQ(aufruf.StiftFaktor, 1200.0 / 96) << name;
     }
 }
 
@@ -184,6 +186,40 @@ TEST_F(ErgebnisblattPdf, DeckeDeckeZweiSeitenMitAbstaenden) {
         EXPECT_TRUE(seite1.contains(t)) << t.toStdString();
     }
     EXPECT_FALSE(seite1.contains(QStringLiteral("Wall thickness")));
+}
+
+// Printed sheets of a project's positions look alike: each page names its position, and the
+// total load stands as a number, so that the connector load can be checked on paper.
+TEST_F(ErgebnisblattPdf, JedeSeiteNenntDiePositionUndDieGesamtlastIstNachpruefbar) {
+    for (const TKAnwendung& a :
+         {Bemessen(Einzeldorn()), Bemessen(DeckeDecke()), Bemessen(DeckeWandBeliebig())}) {
+        const QString pdf = Drucken(a);
+        const int seiten = test::PdfInfoLesen(pdf).Seiten;
+        ASSERT_GE(seiten, 2);
+        const QRegularExpression position(
+            QStringLiteral("Position:\\s+") +
+            QRegularExpression::escape(QString::fromStdString(a.Position())));
+        for (int seite = 1; seite <= seiten; ++seite) {
+            EXPECT_TRUE(test::PdfTextLesen(pdf, seite).contains(position))
+                << a.Position() << ", page " << seite;
+        }
+        if (a.Anwendungsfall() == 0) {
+            continue; // the point load is the connector load
+        }
+        const QString seite1 = test::PdfTextLesen(pdf, 1);
+        const auto gesamt =
+            QRegularExpression(QStringLiteral("Sd,tot\\s*=[^\\n]*?([\\d.]+) kN\\n")).match(seite1);
+        const auto anzahl =
+            QRegularExpression(QStringLiteral("Selected: (\\d+) \\*")).match(seite1);
+        const auto dorn =
+            QRegularExpression(QStringLiteral("Sd,act\\s*=\\s*([\\d.]+) kN")).match(seite1);
+        ASSERT_TRUE(gesamt.hasMatch()) << a.Position();
+        ASSERT_TRUE(anzahl.hasMatch() && dorn.hasMatch()) << a.Position();
+        // F_Sd,act = F_Sd,tot / n_D, both printed to 0.1 kN.
+        EXPECT_NEAR(gesamt.captured(1).toDouble() / anzahl.captured(1).toInt(),
+                    dorn.captured(1).toDouble(), 0.1)
+            << a.Position();
+    }
 }
 
 TEST_F(ErgebnisblattPdf, DeckeWandBeliebigeLastDreiSeiten) {

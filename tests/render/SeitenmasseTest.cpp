@@ -86,7 +86,7 @@ TEST(Seitenmasse, ZeilenhoehenAmZielGemessen) {
         scharf.FuerDrucker(p, g);
     }
     EXPECT_EQ(grob.StiftFaktor(), 1);
-    EXPECT_EQ(scharf.StiftFaktor(), 2);
+    EXPECT_EQ(scharf.StiftFaktor(), 8); // a screen pixel covers 8 printer pixels
     EXPECT_GT(grob.Zeile14(), grob.Zeile12());
     EXPECT_GT(grob.Zeile12(), grob.Zeile10());
     EXPECT_GE(grob.Zeile11(), grob.Zeile10());

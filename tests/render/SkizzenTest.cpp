@@ -15,13 +15,13 @@ namespace trv {
 namespace {
 
 using test::Projekt;
-using Methode = void (TKSkizzen::*)(QPainter&, const QRect&, int) const;
+using Methode = void (TKSkizzen::*)(QPainter&, const QRect&, double) const;
 
-QImage Bild(const TKSkizzen& skizzen, Methode skizze, const QRect& r, int stiftFaktor = 1) {
+QImage Bild(const TKSkizzen& skizzen, Methode skizze, const QRect& r, double bildpunkt = 1) {
     QImage bild(640, 480, QImage::Format_RGB32);
     bild.fill(Qt::white);
     QPainter canvas(&bild);
-    (skizzen.*skizze)(canvas, r, stiftFaktor);
+    (skizzen.*skizze)(canvas, r, bildpunkt);
     return bild;
 }
 
@@ -37,7 +37,7 @@ TEST(TKSkizzenTest, ZeichnetWieDieSkizzenfunktionenUndStelltDenPainterWiederHer)
     erwartet.fill(Qt::white);
     {
         QPainter canvas(&erwartet);
-        Skizzenkontext kontext(TKFarbe::Grau(), ',', 2);
+        Skizzenkontext kontext(TKFarbe::Grau(), ',', 1, 2.0);
         SkizzeSchnitt(canvas, kontext, sr, p.Anwendung());
     }
     EXPECT_EQ(Bild(skizzen, &TKSkizzen::Schnitt, r, 2), erwartet);
