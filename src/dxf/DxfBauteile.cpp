@@ -281,8 +281,9 @@ void TKDxfZeichner::BeschriftungZeichnen(const std::string& text, double x, doub
     const double breite = TKDxfSchrift::Breite(text, stil_.TextHoehe);
     const double ende = nachLinks ? x - breite - 2 * rand : x + breite + 2 * rand;
     LinieZeichnen(x, ende, y, y, farbe);
-    TextZeichnen(text, std::min(x, ende) + rand, y + stil_.TextHoehe / 5, 0, Ausrichtung::Links,
-                 farbe);
+    // Justified at the leader's end, so that a reader's wider font runs away from it.
+    TextZeichnen(text, nachLinks ? x - rand : x + rand, y + stil_.TextHoehe / 5, 0,
+                 nachLinks ? Ausrichtung::Rechts : Ausrichtung::Links, farbe);
 }
 
 } // namespace trv::dxf
