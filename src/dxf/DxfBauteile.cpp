@@ -1,8 +1,11 @@
 #include "dxf/DxfBauteile.h"
 
 #include "dxf/DxfEntitaeten.h"
+#include "dxf/DxfSchrift.h"
 #include "dxf/DxfZeichnung.h"
+#include "model/Masskette.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -220,6 +223,67 @@ void TKDxfZeichner::MassZeichnen(Massende anfang, Massende ende, double x1, doub
     ebene_.add_entity(std::make_unique<Text_>(
         z_achse, punkt(x1, y1), punkt((x1 + x2) / 2.0, (y1 + y2) / 2.0), stil_.TextHoehe, drehung,
         static_cast<int>(ausrichtung), farbe, text));
+}
+
+TKDxfZeichner::Kettenweite TKDxfZeichner::MasskettenZeichnen(const std::vector<double>& punkte,
+                                                             double quer, bool senkrecht,
+                                                             const std::vector<std::string>& texte,
+                                                             bool ueberDieLinie, bool aussenAmEnde,
+                                                             int farbe) {
+    const auto s = Massende::Schraegstrich;
+    for (std::size_t i = 0; i + 1 < punkte.size(); ++i) {
+        if (senkrecht) {
+            MasslinieZeichnen(s, s, quer, quer, punkte[i], punkte[i + 1], farbe);
+        } else {
+            MasslinieZeichnen(s, s, punkte[i], punkte[i + 1], quer, quer, farbe);
+        }
+    }
+    const double h = stil_.TextHoehe;
+    Kettenvorgaben vorgaben;
+    vorgaben.Breite = [h](const std::string& text) { return TKDxfSchrift::Breite(text, h); };
+    vorgaben.Mal = [](std::size_t n, const std::string& text) {
+        return std::to_string(n) + " x " + text;
+    };
+    vorgaben.Luecke = h / 5;
+    vorgaben.AussenAmEnde = aussenAmEnde;
+    const std::vector<Kettentext> lage = KettentexteAnordnen(punkte, texte, vorgaben);
+
+    // Distances across the line, counted towards the text side; base lines of the rows.
+    const double abstand = h / 5;
+    const double ober = TKDxfSchrift::Oberlaenge(h);
+    const double unter = TKDxfSchrift::Unterlaenge(h);
+    const double teilung = ober + unter + abstand;
+    const double strich = stil_.Masshilfslinie / 2; // the cross lines reach this far
+    Kettenweite weite;
+    for (const Kettentext& t : lage) {
+        // A text over a run of equal dimensions stands above the cross lines inside the run.
+        const double fuss = t.Letztes > t.Erstes ? strich + abstand : abstand;
+        double grundlinie = fuss + t.Reihe * teilung;
+        if (ueberDieLinie && t.Reihe > 0) {
+            grundlinie = -(strich + abstand + ober + (t.Reihe - 1) * teilung);
+            weite.Gegenseite = std::max(weite.Gegenseite, -grundlinie + unter);
+        } else {
+            weite.Textseite = std::max(weite.Textseite, grundlinie + ober);
+        }
+        // A vertical chain reads upwards with its letters towards -x.
+        const Coord3D ort =
+            senkrecht ? punkt(quer - grundlinie, t.Mitte) : punkt(t.Mitte, quer + grundlinie);
+        ebene_.add_entity(std::make_unique<Text_>(z_achse, ort, ort, h, senkrecht ? 90.0 : 0.0,
+                                                  static_cast<int>(Ausrichtung::Mitte), farbe,
+                                                  t.Text));
+    }
+    return weite;
+}
+
+void TKDxfZeichner::BeschriftungZeichnen(const std::string& text, double x, double y,
+                                         bool nachLinks, int farbe) {
+    const double rand = stil_.TextHoehe / 2;
+    const double breite = TKDxfSchrift::Breite(text, stil_.TextHoehe);
+    const double ende = nachLinks ? x - breite - 2 * rand : x + breite + 2 * rand;
+    LinieZeichnen(x, ende, y, y, farbe);
+    // Justified at the leader's end, so that a reader's wider font runs away from it.
+    TextZeichnen(text, nachLinks ? x - rand : x + rand, y + stil_.TextHoehe / 5, 0,
+                 nachLinks ? Ausrichtung::Rechts : Ausrichtung::Links, farbe);
 }
 
 } // namespace trv::dxf

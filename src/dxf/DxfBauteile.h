@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace trv::dxf {
 
@@ -64,6 +65,26 @@ public:
     // vertical one).
     void MassZeichnen(Massende anfang, Massende ende, double x1, double x2, double y1, double y2,
                       double drehung, const std::string& text, int farbe = FarbeStandard);
+
+    // How far the texts of a chain reach from its line, across it: on the text side and on
+    // the other side (0 where none stands).
+    struct Kettenweite {
+        double Textseite = 0;
+        double Gegenseite = 0;
+    };
+    // A chain of dimensions with 45° ticks through the points, along x at y = quer or, when
+    // senkrecht, along y at x = quer. Texts stand above a horizontal chain and left of a
+    // vertical one (reading upwards), none on another or under a tick: numbers that do not
+    // fit are laid out as KettentexteAnordnen says, their further rows on the text side or,
+    // with ueberDieLinie, beyond the line; past the last point only when aussenAmEnde.
+    Kettenweite MasskettenZeichnen(const std::vector<double>& punkte, double quer, bool senkrecht,
+                                   const std::vector<std::string>& texte, bool ueberDieLinie,
+                                   bool aussenAmEnde = true, int farbe = FarbeStandard);
+    // A label on a short underline that starts at (x, y) and runs to the right (or to the
+    // left) as far as the text needs; a leader ending at (x, y) meets the line, not the
+    // letters.
+    void BeschriftungZeichnen(const std::string& text, double x, double y, bool nachLinks = false,
+                              int farbe = FarbeStandard);
 
 private:
     // The mark at the end point (x, y); (ix, iy) is the unit vector from there into the line.

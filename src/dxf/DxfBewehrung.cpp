@@ -17,10 +17,6 @@ namespace {
 constexpr TKMassstil TitelStil{20, 7.5, 20, 45};
 constexpr TKMassstil ZeichnungsStil{20, 7.5, 20, 30};
 
-// Leader labels run over a fixed length per character.
-constexpr double LabelDraufsicht = 15;
-constexpr double LabelSchnitt = 18;
-
 // Staggering and group distance of bars in a group.
 constexpr double Gruppenabstand = 50;
 
@@ -39,17 +35,6 @@ bool Endlich(const TKBewehrungsmasse& m) {
         }
     }
     return true;
-}
-
-// Characters, not bytes: a translated label may hold UTF-8 sequences.
-double LabelLaenge(const std::string& text, double jeZeichen) {
-    std::size_t zeichen = 0;
-    for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) {
-            ++zeichen;
-        }
-    }
-    return jeZeichen * static_cast<double>(zeichen);
 }
 
 } // namespace
@@ -189,19 +174,23 @@ void TKBewehrungszeichnung::Draufsicht(double X, double Y) {
         yStab(X + m.BY / 2 - m.Ty(j));
     }
 
-    const double oben = Y + 2 * m.cv + m.Sx();
-    z_.TextZeichnen(Ressource(res::DxfDraufsicht), links, oben + 175, 0, Ausrichtung::Links);
+    // The label above the region's boundary: where the bars' region is deeper than the bars
+    // reach, the y-bars would run through it.
+    const double yLabel = std::max(Y + 2 * m.cv + m.Sx() + 100, Y + R + 50);
+    z_.TextZeichnen(Ressource(res::DxfDraufsicht), links, yLabel + 75, 0, Ausrichtung::Links);
     const std::string label = Ressource(res::DxfObenUnten) + "2 x " + std::to_string(m.nx) +
                               " - T" + std::to_string(m.dx);
     const double xl = X - m.BY / 2 + (m.Ay.empty() ? 0.0 : m.Ay[0] / 2);
-    z_.LinieZeichnen(xl, xl, Y + m.Ax[0], oben + 100);
-    z_.MassZeichnen(Massende::Ohne, Massende::Ohne, xl, xl + LabelLaenge(label, LabelDraufsicht),
-                    oben + 100, oben + 100, 0, label);
+    z_.LinieZeichnen(xl, xl, Y + m.Ax[0], yLabel);
+    z_.BeschriftungZeichnen(label, xl, yLabel);
+    std::vector<double> punkte{Y};
+    std::vector<std::string> texte;
     for (int k = 0; k < m.nx; ++k) {
-        const double a = m.Ax[static_cast<std::size_t>(k)];
-        z_.MassZeichnen(Massende::Schraegstrich, Massende::Schraegstrich, rechts + 50, rechts + 50,
-                        Y + m.Tx(k), Y + m.Tx(k) - a, 90, Zahl(a));
+        punkte.push_back(Y + m.Tx(k));
+        texte.push_back(Zahl(m.Ax[static_cast<std::size_t>(k)]));
     }
+    // Further rows of numbers to the right, away from the slab.
+    z_.MasskettenZeichnen(punkte, rechts + 50, true, texte, true);
 }
 
 void TKBewehrungszeichnung::Fugenansicht(double X, double Y) {
@@ -249,22 +238,31 @@ void TKBewehrungszeichnung::Fugenansicht(double X, double Y) {
     }
 
     const auto s = Massende::Schraegstrich;
-    z_.TextZeichnen(Ressource(res::DxfAnsicht), links, oben + 175, 0, Ausrichtung::Links);
     z_.MassZeichnen(s, s, rechts + 50, rechts + 50, oben, unten, 90, Zahl(m.d));
-    z_.MassZeichnen(s, s, X - m.BY / 2, X + m.BY / 2, oben + 100, oben + 100, 0, Zahl(m.BY));
+    // The spacings of the pairs from both edges of the zone inwards; the two chains meet in
+    // the middle, so no number moves past their inner ends.
+    std::vector<double> linksPunkte{X - m.BY / 2};
+    std::vector<double> rechtsPunkte{X + m.BY / 2};
+    std::vector<std::string> texte;
     for (int j = 0; j < m.my(); ++j) {
-        const double a = m.Ay[static_cast<std::size_t>(j)];
-        const double xl = X - m.BY / 2 + m.Ty(j);
-        const double xr = X + m.BY / 2 - m.Ty(j);
-        z_.MassZeichnen(s, s, xl, xl - a, oben + 50, oben + 50, 0, Zahl(a));
-        z_.MassZeichnen(s, s, xr, xr + a, oben + 50, oben + 50, 0, Zahl(a));
+        linksPunkte.push_back(X - m.BY / 2 + m.Ty(j));
+        rechtsPunkte.push_back(X + m.BY / 2 - m.Ty(j));
+        texte.push_back(Zahl(m.Ay[static_cast<std::size_t>(j)]));
     }
+    const double kette = oben + 50;
+    const double weite =
+        std::max(z_.MasskettenZeichnen(linksPunkte, kette, false, texte, false, false).Textseite,
+                 z_.MasskettenZeichnen(rechtsPunkte, kette, false, texte, false, false).Textseite);
+    // The zone's width above the chain's numbers, its ticks clear of them.
+    const double yBreite = kette + std::max(50.0, weite + 15);
+    z_.MassZeichnen(s, s, X - m.BY / 2, X + m.BY / 2, yBreite, yBreite, 0, Zahl(m.BY));
+    z_.TextZeichnen(Ressource(res::DxfAnsicht), links, yBreite + 75, 0, Ausrichtung::Links);
     const std::string label = Ressource(res::DxfVertikal) + std::to_string(m.ny) + " - T" +
                               std::to_string(m.dy) + Ressource(res::DxfBuegel);
     const double xl = X - m.BY / 2;
     z_.LinieZeichnen(xl, xl, Y - m.d / 4, unten - 100);
-    z_.MassZeichnen(Massende::Ohne, Massende::Ohne, xl, xl + LabelLaenge(label, LabelDraufsicht),
-                    unten - 100, unten - 100, 0, label);
+    // To the left, where nothing else stands: to the right the cut follows.
+    z_.BeschriftungZeichnen(label, xl, unten - 100, true);
 }
 
 void TKBewehrungszeichnung::Ellipsenzug(double X, double Y, double a, double b, double schritt) {
@@ -320,10 +318,14 @@ void TKBewehrungszeichnung::Schnitt(double X, double Y) {
 
     const auto s = Massende::Schraegstrich;
     z_.TextZeichnen(Ressource(res::DxfSchnitt), X - m.EL, oben + 175, 0, Ausrichtung::Links);
+    std::vector<double> punkte{X};
+    std::vector<std::string> texte;
     for (int k = 0; k < m.nx; ++k) {
-        const double a = m.Ax[static_cast<std::size_t>(k)];
-        z_.MassZeichnen(s, s, X + m.Tx(k) - a, X + m.Tx(k), unten - 100, unten - 100, 0, Zahl(a));
+        punkte.push_back(X + m.Tx(k));
+        texte.push_back(Zahl(m.Ax[static_cast<std::size_t>(k)]));
     }
+    // Further rows of numbers below the line, away from the slab.
+    z_.MasskettenZeichnen(punkte, unten - 100, false, texte, true);
     z_.MassZeichnen(s, s, X, X + m.Sx(), oben + 50, oben + 50, 0, Zahl(m.Sx()));
     z_.MassZeichnen(s, s, X - 1.1 * m.EL, X - 1.1 * m.EL, oben, unten, 90, Zahl(m.d));
 
@@ -336,11 +338,15 @@ void TKBewehrungszeichnung::Schnitt(double X, double Y) {
     const double xe = X + m.Tx(m.nx - 1) + m.Ax[static_cast<std::size_t>(m.nx - 1)] / 2;
     z_.LinieZeichnen(X + 1.5 * m.Ax[0], xe, Y + m.PH / 2, Y + m.PH / 2);
     z_.LinieZeichnen(X + 1.5 * m.Ax[0], xe, Y - m.PH / 2, Y - m.PH / 2);
+    // The labels stand beyond the end line of the cut, their leaders run on out to them.
+    const double xs = std::max(xe, X + R);
     const std::string staebe = std::to_string(m.nx) + " - T" + std::to_string(m.dx);
     for (const auto& [text, y] : {std::pair{Ressource(res::DxfOben) + staebe, Y + m.PH / 2},
                                   std::pair{Ressource(res::DxfUnten) + staebe, Y - m.PH / 2}}) {
-        z_.MassZeichnen(Massende::Ohne, Massende::Ohne, xe, xe + LabelLaenge(text, LabelSchnitt), y,
-                        y, 0, text);
+        if (xs > xe) {
+            z_.LinieZeichnen(xe, xs, y, y);
+        }
+        z_.BeschriftungZeichnen(text, xs, y);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "dxf/DxfEntitaeten.h"
 
 #include "dxf/DxfGruppen.h"
+#include "dxf/DxfSchrift.h"
 
 #include <array>
 #include <cctype>
@@ -163,8 +164,21 @@ void Text_::emit(DXF_Group_Stream& out, const std::string& layer_name) const {
 }
 
 void Text_::grow_extents(Coord3D& max, Coord3D& min) const {
-    grow_max(max, position());
-    grow_min(min, position());
+    // The letters, not only the insertion point: a reader zooming to the extents shows all.
+    const double breite = TKDxfSchrift::Breite(text_, text_height_);
+    const double anfang = h_justify_ == 1 ? -breite / 2 : (h_justify_ == 2 ? -breite : 0.0);
+    const Coord3D& ort = h_justify_ == 0 ? position() : align_point_;
+    const double winkel = rotation_ * std::numbers::pi / 180.0;
+    const double c = std::cos(winkel);
+    const double s = std::sin(winkel);
+    for (const double x : {anfang, anfang + breite}) {
+        for (const double y :
+             {-TKDxfSchrift::Unterlaenge(text_height_), TKDxfSchrift::Oberlaenge(text_height_)}) {
+            const Coord3D ecke{ort.x + x * c - y * s, ort.y + x * s + y * c, ort.z};
+            grow_max(max, ecke);
+            grow_min(min, ecke);
+        }
+    }
 }
 
 // --- Line_ ---------------------------------------------------------------------------

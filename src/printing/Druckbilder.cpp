@@ -60,11 +60,12 @@ void FormelZeichnen(QPainter& p) {
     double x = Schreibe(p, 2, zeile, QStringLiteral("F"), gross);
     x = Schreibe(p, x, zeile + 4, QStringLiteral("Sd,tot"), klein);
     x = Schreibe(p, x + 2, zeile, QStringLiteral("="), gross);
-    // Sum sign with its limits above and below.
+    // Sum sign with its limits above and below, each in a line of its own (the limits once
+    // sat inside the sign's line and read as one with it).
     const double summeX = x + 4;
-    Schreibe(p, summeX, zeile + 5, QString(QChar(0x03A3)), PixelSchrift(22));
-    Schreibe(p, summeX + 4, zeile - 14, QStringLiteral("n"), klein);
-    Schreibe(p, summeX, zeile + 15, QStringLiteral("i=2"), klein);
+    Schreibe(p, summeX, zeile + 4, QString(QChar(0x03A3)), PixelSchrift(18));
+    Schreibe(p, summeX + 3, zeile - 15, QStringLiteral("n"), klein);
+    Schreibe(p, summeX, zeile + 16, QStringLiteral("i=2"), klein);
     x = summeX + 20;
     // The fraction: numerator, bar, denominator.
     const double zaehlerX = x;
@@ -86,7 +87,7 @@ void FormelZeichnen(QPainter& p) {
     x = Schreibe(p, x, zeile, QStringLiteral(" - x"), gross);
     x = Schreibe(p, x, zeile + 4, QStringLiteral("i-1"), klein);
     Schreibe(p, x, zeile, QStringLiteral(")"), gross);
-    Schreibe(p, 2, 51, QStringLiteral("n = number of data entries"), PixelSchrift(11));
+    Schreibe(p, 2, 52.5, QStringLiteral("n = number of data entries"), PixelSchrift(11));
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -27,6 +28,20 @@ QString Q(const std::string& text) {
 void Punktlinie(QPainter& canvas, const Seitenmasse& m, int x1, int x2, int y) {
     canvas.setPen(m.Stift(1, Qt::DotLine));
     canvas.drawLine(x1, y, x2, y);
+}
+
+// The words of text in lines no wider than breite (a word longer than that keeps a line of
+// its own).
+QStringList Umbrechen(const QPainter& canvas, const QString& text, int breite) {
+    QStringList zeilen;
+    for (const QString& wort : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!zeilen.isEmpty() && TextBreite(canvas, zeilen.back() + ' ' + wort) <= breite) {
+            zeilen.back() += ' ' + wort;
+        } else {
+            zeilen.push_back(wort);
+        }
+    }
+    return zeilen;
 }
 
 } // namespace
@@ -61,10 +76,20 @@ void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& ti
     Punktlinie(canvas, m, xL, xR, y);
     y += viertel;
     canvas.setPen(QPen(Qt::black, 0));
-    TextOben(canvas, xL, y, Text(res::DruckMatPos));
-    TextOben(canvas, xL + m.CmNachPixelX(1.75), y, Text(res::DruckStueckzahl));
-    TextOben(canvas, xL + m.CmNachPixelX(3.5), y, Text(res::DruckBezeichnung));
-    y += Z + viertel;
+    // Each column head within its column, wrapped onto further lines where it is wider.
+    const int spalte[] = {xL, m.CmNachPixelX(rand + 1.75), m.CmNachPixelX(rand + 3.5), xR};
+    const int luecke = m.CmNachPixelX(0.15);
+    const QString koepfe[] = {Text(res::DruckMatPos), Text(res::DruckStueckzahl),
+                              Text(res::DruckBezeichnung)};
+    qsizetype kopfzeilen = 1;
+    for (int k = 0; k < 3; ++k) {
+        const QStringList zeilen = Umbrechen(canvas, koepfe[k], spalte[k + 1] - spalte[k] - luecke);
+        for (qsizetype i = 0; i < zeilen.size(); ++i) {
+            TextOben(canvas, spalte[k], y + static_cast<int>(i) * Z, zeilen[i]);
+        }
+        kopfzeilen = std::max(kopfzeilen, zeilen.size());
+    }
+    y += static_cast<int>(kopfzeilen) * Z + viertel;
     Punktlinie(canvas, m, xL, xR, y);
 
     const QString doppelpunkt = QStringLiteral(": ");

@@ -244,21 +244,28 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
     BeschriftungStil(canvas, kontext);
     Masslinie(canvas, kontext, {R, n.T}, {R, n.B}, n.TH, true, "",
               kontext.Zahl(quelle.Geometrie.PlatteDicke()), {2 * n.TH, 0});
-    Masslinie(canvas, kontext, {n.X0 - n.z / 2, n.T}, {n.X0 + n.z / 2, n.T}, n.TH, false, "",
-              kontext.Zahl(dorn.BreiteBewY()), {0, -2 * n.TH});
-    int linksVorher = n.X0 - n.z / 2;
-    int rechtsVorher = n.X0 + n.z / 2;
+    // The spacings of the pairs from both edges of the zone inwards; the two chains meet in
+    // the middle, so no number moves past their inner ends.
+    std::vector<int> links{n.X0 - n.z / 2};
+    std::vector<int> rechts{n.X0 + n.z / 2};
+    std::vector<QString> abstaende;
     N = 0;
     for (int i = 1; i < paare; ++i) {
         N += AbstandY(td, i);
-        const QString text = kontext.Zahl(dorn.AbstandBewY(i - 1));
-        Masslinie(canvas, kontext, {linksVorher, n.T}, {n.X0 - n.z / 2 + N, n.T}, n.TH, false, "",
-                  text, {0, -n.TH});
-        Masslinie(canvas, kontext, {n.X0 + n.z / 2 - N, n.T}, {rechtsVorher, n.T}, n.TH, false, "",
-                  text, {0, -n.TH});
-        linksVorher = n.X0 - n.z / 2 + N;
-        rechtsVorher = n.X0 + n.z / 2 - N;
+        links.push_back(n.X0 - n.z / 2 + N);
+        rechts.push_back(n.X0 + n.z / 2 - N);
+        abstaende.push_back(kontext.Zahl(dorn.AbstandBewY(i - 1)));
     }
+    int weite = 0;
+    if (!abstaende.empty()) {
+        for (const auto* kette : {&links, &rechts}) {
+            weite = std::max(weite, Masskette(canvas, kontext, *kette, n.T, n.TH, false, abstaende,
+                                              {0, -n.TH}, {false, true, false}));
+        }
+    }
+    // The zone's width above the spacings' numbers.
+    Masslinie(canvas, kontext, {n.X0 - n.z / 2, n.T}, {n.X0 + n.z / 2, n.T}, n.TH, false, "",
+              kontext.Zahl(dorn.BreiteBewY()), {0, -n.TH - std::max(n.TH, weite + n.TH / 4)});
 
     const QString praefix =
         Text(res::DxfVertikal) + QString::number(dorn.AnzahlBewY()) + QStringLiteral(" - T");
@@ -335,13 +342,16 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
 
     const TKDornDaten& dorn = quelle.Dorn;
     BeschriftungStil(canvas, kontext);
+    std::vector<int> punkte{Y0};
+    std::vector<QString> abstaende;
     e = 0;
     for (std::size_t i = 0; i < td.pAbstaendeBewX.size(); ++i) {
-        const int vorher = e;
         e += td.pAbstaendeBewX[i];
-        Masslinie(canvas, kontext, {R, Y0 - vorher}, {R, Y0 - e}, n.TH, true, "",
-                  kontext.Zahl(dorn.AbstandBewX(static_cast<int>(i))), {n.TH, 0});
+        punkte.push_back(Y0 - e);
+        abstaende.push_back(kontext.Zahl(dorn.AbstandBewX(static_cast<int>(i))));
     }
+    // Further rows of numbers to the right, away from the member.
+    Masskette(canvas, kontext, punkte, R, n.TH, true, abstaende, {n.TH, 0}, {true});
     const QString text = Text(res::DxfObenUnten) + QStringLiteral("2 x ") +
                          QString::number(dorn.AnzahlBewX()) + QStringLiteral(" - T") +
                          QString::number(dorn.DurchmesserBewX());
@@ -367,8 +377,10 @@ void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
     const Notation n(td);
     const TKDornDaten& dorn = quelle.Dorn;
     BeschriftungStil(canvas, kontext);
-    Masslinie(canvas, kontext, {n.X0, n.T}, {n.X0, n.B}, n.TH, true, "",
-              kontext.Zahl(quelle.Geometrie.PlatteDicke()), {-n.TH, 0});
+    // The thickness in front of the joint face, its number above the dowel, not on it.
+    Masslinie(canvas, kontext, {n.X0, n.T}, {n.X0, n.B}, n.TH, true, "", "", {-n.TH, 0});
+    SenkrechterText(canvas, kontext, n.X0 - n.TH, n.T, n.Y0 - td.pDornDurchmesser / 2, "",
+                    kontext.Zahl(quelle.Geometrie.PlatteDicke()));
     const int p = td.pGruppenversatz;
     if (td.GruppeBewY >= 2) {
         const QString fuenfzig = kontext.Zahl(50);
@@ -382,13 +394,16 @@ void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
                       {n.TH, 0});
         }
     }
+    std::vector<int> punkte{n.X0};
+    std::vector<QString> abstaende;
     int x = n.X0;
     for (std::size_t i = 0; i < td.pAbstaendeBewX.size(); ++i) {
-        const int ende = x + td.pAbstaendeBewX[i];
-        Masslinie(canvas, kontext, {x, n.B}, {ende, n.B}, n.TH, false, "",
-                  kontext.Zahl(dorn.AbstandBewX(static_cast<int>(i))), {0, 2 * n.TH});
-        x = ende;
+        x += td.pAbstaendeBewX[i];
+        punkte.push_back(x);
+        abstaende.push_back(kontext.Zahl(dorn.AbstandBewX(static_cast<int>(i))));
     }
+    // Further rows of numbers below the line, away from the member.
+    Masskette(canvas, kontext, punkte, n.B, n.TH, false, abstaende, {0, 2 * n.TH}, {true});
     Masslinie(canvas, kontext, {n.X0, n.T}, {x, n.T}, n.TH, false, "",
               kontext.Zahl(dorn.BreiteBewX()), {0, -n.TH});
 
@@ -415,10 +430,9 @@ void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
 
 namespace {
 
-// The joint elevation and, with mitLast, the load strip above it; gives the sketch state.
-TrDaten FugeMitLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
-                    const TKAnwendung& anwendung, const Skizzenquelle& quelle, bool mitLast) {
-    const TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle, kontext.Bildpunkt());
+// The joint elevation and, with mitLast, the load strip above it.
+void FugeMitLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
+                 const TKAnwendung& anwendung, const TrDaten& td, bool mitLast) {
     const TKFarbe& f = kontext.Farbe();
     HintergrundFuellen(canvas, f, r.Links, r.Oben, r.Rechts, r.Unten);
     const Notation n(td);
@@ -433,7 +447,20 @@ TrDaten FugeMitLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrech
     if (mitLast) {
         LastPfeile(canvas, kontext, {n.X0, n.T - 4 * n.TH, ende, n.T}, n.TH, anwendung);
     }
-    return td;
+}
+
+// The chain of connector distances along the bottom: points and their numbers.
+void Abstandskette(const TrDaten& td, const Skizzenkontext& kontext, const Skizzenquelle& quelle,
+                   std::vector<int>& punkte, std::vector<QString>& texte) {
+    punkte = {td.X0};
+    texte.clear();
+    int x = td.X0;
+    for (std::size_t i = 0; i < td.pDornAbstaende.size(); ++i) {
+        const double mm = i < quelle.DornAbstand.size() ? quelle.DornAbstand[i] : 0.0;
+        x += td.pDornAbstaende[i];
+        punkte.push_back(x);
+        texte.push_back(kontext.Zahl(RundeGerade(mm)));
+    }
 }
 
 } // namespace
@@ -441,7 +468,26 @@ TrDaten FugeMitLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrech
 void SkizzeReihe(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                  const TKAnwendung& anwendung, bool mitLast) {
     const Skizzenquelle quelle = ErgebnisQuelle(anwendung);
-    const TrDaten td = FugeMitLast(canvas, kontext, r, anwendung, quelle, mitLast);
+    TrDaten td = SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle, kontext.Bildpunkt());
+    std::vector<int> punkte;
+    std::vector<QString> texte;
+    Abstandskette(td, kontext, quelle, punkte, texte);
+    // Numbers of close connectors stand in further rows below the line, the joint length
+    // below them: the drawing moves up as far as that needs and the room above the load
+    // strip allows.
+    const Kettenlage lage{true, false, true};
+    const int weite = MasskettenWeite(canvas, punkte, td.Zeile, texte, lage);
+    canvas.setFont(ArialSchrift(8));
+    const int zeile = TextHoehe(canvas);
+    const int TH = td.Zeile;
+    const int laengeUnter = TH + std::max(TH, weite + zeile + 4);
+    {
+        const Notation n(td);
+        const int ueber = n.B + laengeUnter + TH / 4 - r.Unten;
+        const int frei = n.T - (mitLast ? 4 * TH : 0) - r.Oben;
+        td.Y0 -= std::max(0, std::min(ueber, frei));
+    }
+    FugeMitLast(canvas, kontext, r, anwendung, td, mitLast);
     const Notation n(td);
     const auto& abstaende = td.pDornAbstaende;
 
@@ -455,20 +501,16 @@ void SkizzeReihe(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechtec
     BeschriftungStil(canvas, kontext);
     Masslinie(canvas, kontext, {n.X0, n.T}, {n.X0, n.B}, n.TH, true, "",
               kontext.Zahl(quelle.Geometrie.PlatteDicke()), {-n.TH, 0});
-    x = n.X0;
-    for (std::size_t i = 0; i < abstaende.size(); ++i) {
-        const double mm = i < quelle.DornAbstand.size() ? quelle.DornAbstand[i] : 0.0;
-        Masslinie(canvas, kontext, {x, n.B}, {x + abstaende[i], n.B}, n.TH, false, "",
-                  kontext.Zahl(RundeGerade(mm)), {0, n.TH});
-        x += abstaende[i];
-    }
-    Masslinie(canvas, kontext, {n.X0, n.B}, {x, n.B}, n.TH, false, "",
-              kontext.Zahl(quelle.Geometrie.Fugenlaenge()), {0, 2 * n.TH});
+    Masskette(canvas, kontext, punkte, n.B, n.TH, false, texte, {0, n.TH}, lage);
+    Masslinie(canvas, kontext, {n.X0, n.B}, {punkte.back(), n.B}, n.TH, false, "",
+              kontext.Zahl(quelle.Geometrie.Fugenlaenge()), {0, laengeUnter});
 }
 
 void SkizzeLastprofil(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                       const TKAnwendung& anwendung) {
-    FugeMitLast(canvas, kontext, r, anwendung, ErgebnisQuelle(anwendung), true);
+    const Skizzenquelle quelle = ErgebnisQuelle(anwendung);
+    FugeMitLast(canvas, kontext, r, anwendung,
+                SkizzeVorbereiten(canvas, r, Skizzentyp::Reihe, quelle, kontext.Bildpunkt()), true);
 }
 
 } // namespace trv

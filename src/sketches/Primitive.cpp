@@ -1,5 +1,6 @@
 #include "sketches/Primitive.h"
 
+#include "model/Masskette.h"
 #include "sketches/Skizzenkontext.h"
 #include "sketches/Texte.h"
 
@@ -35,7 +36,15 @@ int Vorzeichen(int v) {
     return (v > 0) - (v < 0);
 }
 
-// The text of a vertical dimension or arrow, turned to read upwards, left of x.
+void WaagerechterText(QPainter& canvas, const Skizzenkontext& kontext, int x1, int x2, int y,
+                      const QString& index, const QString& haupt) {
+    const int breite = TextBreite(canvas, haupt + index);
+    TextMitIndex(canvas, (x1 + x2 - breite) / 2, y - TextHoehe(canvas) - kontext.Px(2), index,
+                 haupt);
+}
+
+} // namespace
+
 void SenkrechterText(QPainter& canvas, const Skizzenkontext& kontext, int x, int y1, int y2,
                      const QString& index, const QString& haupt) {
     const int breite = TextBreite(canvas, haupt + index);
@@ -51,15 +60,6 @@ void SenkrechterText(QPainter& canvas, const Skizzenkontext& kontext, int x, int
     TextGedreht(canvas, x - hoehe + kontext.Px(klein.pointSize() / 2), y - breiteHaupt, index, 900);
     canvas.setFont(alt);
 }
-
-void WaagerechterText(QPainter& canvas, const Skizzenkontext& kontext, int x1, int x2, int y,
-                      const QString& index, const QString& haupt) {
-    const int breite = TextBreite(canvas, haupt + index);
-    TextMitIndex(canvas, (x1 + x2 - breite) / 2, y - TextHoehe(canvas) - kontext.Px(2), index,
-                 haupt);
-}
-
-} // namespace
 
 void Rechteck(QPainter& canvas, int links, int oben, int rechts, int unten) {
     canvas.drawRect(Umriss(links, oben, rechts, unten));
@@ -174,6 +174,87 @@ void Hinweislinie(QPainter& canvas, const std::vector<QPoint>& punkte, const QSt
     x = TextOben(canvas, x, y, praefix);
     x = TextOben(canvas, x, y, symbolText);
     TextOben(canvas, x, y, suffix);
+}
+
+namespace {
+
+// Lays out the texts of a chain and, with zeichnen, writes them; gives their reach from the
+// line on the side the rows go.
+int Kettentexte(QPainter& canvas, const std::vector<int>& punkte, int quer, int groesse,
+                bool senkrecht, const std::vector<QString>& texte, QPoint versatz,
+                const Kettenlage& lage, bool zeichnen) {
+    canvas.setFont(ArialSchrift(8));
+    const int hoehe = TextHoehe(canvas);
+    std::vector<double> grenzen;
+    std::vector<std::string> woerter;
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        grenzen.push_back(punkte[i] + (senkrecht ? versatz.y() : versatz.x()));
+        if (i < texte.size()) {
+            woerter.push_back(texte[i].toStdString());
+        }
+    }
+    Kettenvorgaben vorgaben;
+    vorgaben.Breite = [&](const std::string& t) {
+        return static_cast<double>(TextBreite(canvas, QString::fromStdString(t)));
+    };
+    vorgaben.Mal = [](std::size_t n, const std::string& t) {
+        return std::to_string(n) + " \u00d7 " + t;
+    };
+    vorgaben.Luecke = std::max(2, hoehe / 3);
+    vorgaben.AussenAmAnfang = lage.AussenAmAnfang;
+    vorgaben.AussenAmEnde = lage.AussenAmEnde;
+    const int linie = quer + (senkrecht ? versatz.x() : versatz.y());
+    // Beyond the line the rows keep clear of the ticks' strokes.
+    const int strich = std::max(0, groesse) / 4 + 2;
+    int weite = 0;
+    for (const Kettentext& t : KettentexteAnordnen(grenzen, woerter, vorgaben)) {
+        const QString text = QString::fromStdString(t.Text);
+        const int mitte = static_cast<int>(std::lround(t.Mitte));
+        const int breite = TextBreite(canvas, text);
+        // A text over a run of equal dimensions stands above the strokes inside the run.
+        int nah = (t.Letztes > t.Erstes ? strich : 2) + t.Reihe * (hoehe + 1);
+        const bool jenseits = lage.UeberDieLinie && t.Reihe > 0;
+        if (jenseits) {
+            nah = strich + (t.Reihe - 1) * (hoehe + 1);
+        }
+        if (jenseits == lage.UeberDieLinie) {
+            weite = std::max(weite, nah + hoehe);
+        }
+        if (!zeichnen) {
+            continue;
+        }
+        // Distance of the text's near edge from the line, on the side it stands.
+        const int oben = jenseits ? linie + nah : linie - nah - hoehe;
+        if (senkrecht) {
+            TextGedreht(canvas, oben, mitte + breite / 2, text, 900);
+        } else {
+            TextOben(canvas, mitte - breite / 2, oben, text);
+        }
+    }
+    return weite;
+}
+
+} // namespace
+
+int Masskette(QPainter& canvas, const Skizzenkontext& kontext, const std::vector<int>& punkte,
+              int quer, int groesse, bool senkrecht, const std::vector<QString>& texte,
+              QPoint versatz, const Kettenlage& lage) {
+    const auto punkt = [&](int laengs) {
+        return senkrecht ? QPoint(quer, laengs) : QPoint(laengs, quer);
+    };
+    for (std::size_t i = 0; i + 1 < punkte.size(); ++i) {
+        Masslinie(canvas, kontext, punkt(punkte[i]), punkt(punkte[i + 1]), groesse, senkrecht, "",
+                  "", versatz);
+    }
+    return Kettentexte(canvas, punkte, quer, groesse, senkrecht, texte, versatz, lage, true);
+}
+
+int MasskettenWeite(QPainter& canvas, const std::vector<int>& punkte, int groesse,
+                    const std::vector<QString>& texte, const Kettenlage& lage) {
+    const QFont alt = canvas.font();
+    const int weite = Kettentexte(canvas, punkte, 0, groesse, false, texte, {}, lage, false);
+    canvas.setFont(alt);
+    return weite;
 }
 
 } // namespace trv

@@ -40,6 +40,32 @@ void Masslinie(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoin
 void Lastpfeil(QPainter& canvas, const Skizzenkontext& kontext, QPoint p1, QPoint p2,
                bool senkrecht, const QString& index, const QString& haupt, QPoint kopf);
 
+// Where the numbers of a dimension chain may go besides their usual place at the line: past
+// the first or the last point, and for further rows beyond the line (else further out on the
+// text side).
+struct Kettenlage {
+    bool UeberDieLinie = false;
+    bool AussenAmAnfang = true;
+    bool AussenAmEnde = true;
+};
+
+// A chain of dimension lines through the points (x of a horizontal chain at y = quer, y of a
+// vertical one at x = quer), each moved by versatz, with the texts placed so that none lies on
+// another or under a tick (KettentexteAnordnen): numbers that do not fit between their ticks
+// stand past an end of the chain or in staggered rows. Gives how far the texts reach from the
+// line on the side the rows go (pixels).
+int Masskette(QPainter& canvas, const Skizzenkontext& kontext, const std::vector<int>& punkte,
+              int quer, int groesse, bool senkrecht, const std::vector<QString>& texte,
+              QPoint versatz, const Kettenlage& lage);
+// The same reach of a horizontal chain, without drawing.
+int MasskettenWeite(QPainter& canvas, const std::vector<int>& punkte, int groesse,
+                    const std::vector<QString>& texte, const Kettenlage& lage);
+
+// The text of a vertical dimension or arrow at x, turned to read upwards, centred between y1
+// and y2, in the canvas font.
+void SenkrechterText(QPainter& canvas, const Skizzenkontext& kontext, int x, int y1, int y2,
+                     const QString& index, const QString& haupt);
+
 // A leader through the points with the label praefix + symbol + suffix above its last
 // segment (Greek letters of the symbol part already as Unicode, see SymbolText). Draws
 // nothing without points.

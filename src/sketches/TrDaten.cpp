@@ -94,6 +94,11 @@ TrDaten SkizzeVorbereiten(QPainter& canvas, int links, int oben, int rechts, int
     case Skizzentyp::Draufsicht:
         td.X0 = (links + rechts) / 2 - TH;
         td.Y0 = (oben + unten) / 2 + K(m * A) / 2;
+        // Centred on the bars, a member much deeper than its bar region would reach out of
+        // the rectangle with the label above it; it starts two lines below the top instead.
+        if (unten > oben) {
+            td.Y0 = std::max(td.Y0, oben + K(t * A) + 2 * TH + 2);
+        }
         break;
     case Skizzentyp::Schnitt:
         td.X0 = links + K(E * A) + K(5 * bildpunkt);

@@ -288,36 +288,54 @@ TEST(DxfBewehrung, TitleStaysClearOfAWidePlanView) {
     EXPECT_GT(Texte(z)[0]->position().x, Ausdehnung(plan).max.x + 100);
 }
 
-TEST(DxfBewehrung, LabelLinesRunAFixedLengthPerCharacter) {
+// The labels once ran over 15 or 18 units per character, less than Arial's letters need at
+// height 30, so their leaders and the cut's end line ran through the text. Now each label
+// stands on an underline that reaches past both its ends, no line runs through its letters,
+// and the cut's labels stand beyond the cut's end line.
+TEST(DxfBewehrung, LabelsStandOnTheirUnderlineClearOfEveryLine) {
     TKAnwendung a = Einzeldorn();
     const TKBewehrungsmasse m = Masse(a, TRV30);
     DXF_Object z;
     TKBewehrungszeichnung b(z, m, '.');
-    b.Draufsicht(0, 0);
-    b.Schnitt(b.SchnittX(), b.FugenansichtY());
-    const auto hatUnterstrich = [&](const Text_* t, double jeZeichen) {
-        const double l = jeZeichen * static_cast<double>(t->text().size());
-        for (const Line_* linie : Linien(z)) {
-            if (Nahe(linie->position().y, t->position().y - 6) &&
-                Nahe(linie->end_point().y, t->position().y - 6) &&
-                Nahe(linie->position().x, t->position().x) &&
-                Nahe(linie->end_point().x, t->position().x + l)) {
-                return true;
-            }
-        }
-        return false;
+    b.Zeichnen();
+    const auto beginnt = [](const std::string& s, const std::string& anfang) {
+        return s.rfind(anfang, 0) == 0;
     };
     int labels = 0;
     for (const Text_* t : Texte(z)) {
-        if (t->text() == "Top and Bottom: 2 x 3 - T12") {
-            ++labels;
-            EXPECT_TRUE(hatUnterstrich(t, 15));
-        } else if (t->text() == "Top: 3 - T12" || t->text() == "Bottom: 3 - T12") {
-            ++labels;
-            EXPECT_TRUE(hatUnterstrich(t, 18)) << t->text();
+        const std::string& s = t->text();
+        const bool schnitt = beginnt(s, "Top: ") || beginnt(s, "Bottom: ");
+        if (!schnitt && !beginnt(s, "Top and Bottom: ") && !beginnt(s, "Vertical Reinforcement")) {
+            continue;
+        }
+        ++labels;
+        // Arial at height 30: 19.6 to 20.2 units per character for these texts. A label left
+        // of its leader ends at its position.
+        const double zeichen = static_cast<double>(s.size());
+        const bool rechtsbuendig = t->h_justify() == 2;
+        const double links = t->position().x - (rechtsbuendig ? 19.0 * zeichen : 0.0);
+        const double rechts = t->position().x + (rechtsbuendig ? 0.0 : 19.0 * zeichen);
+        const double linksMax = t->position().x - (rechtsbuendig ? 19.5 * zeichen : 0.0);
+        const double rechtsMax = t->position().x + (rechtsbuendig ? 0.0 : 19.5 * zeichen);
+        const double unten = t->position().y;
+        const double oben = unten + t->text_height();
+        bool unterstrichen = false;
+        for (const Line_* l : Linien(z)) {
+            const double x1 = std::min(l->position().x, l->end_point().x);
+            const double x2 = std::max(l->position().x, l->end_point().x);
+            const double y1 = std::min(l->position().y, l->end_point().y);
+            const double y2 = std::max(l->position().y, l->end_point().y);
+            unterstrichen = unterstrichen || (Nahe(y1, unten - 6) && Nahe(y2, unten - 6) &&
+                                              x1 < linksMax && x2 > rechtsMax);
+            EXPECT_FALSE(x1 < rechts && x2 > links && y1 < oben && y2 > unten)
+                << s << " crossed by a line at x " << x1 << ".." << x2;
+        }
+        EXPECT_TRUE(unterstrichen) << s;
+        if (schnitt) {
+            EXPECT_GT(links, b.SchnittX() + m.R()) << s;
         }
     }
-    EXPECT_EQ(labels, 3);
+    EXPECT_EQ(labels, 4);
 }
 
 // The header extents must enclose the three views and the title, and the views must not

@@ -145,6 +145,28 @@ TEST(DxfEntitaeten, ArcExtentsTakeEndPointsAndPassedQuadrants) {
 
 // Guards against losing three quadrants when start and end lie in the same quadrant with
 // the end before the start: the arc runs almost all the way round.
+// A text once entered the extents by its insertion point only, so a reader zooming to the
+// extents cut off the letters. "Cut" in Arial at height 30 (capitals 30 high) is 67.86 wide,
+// reaches 39.47 above its base line and 9.24 below.
+TEST(DxfEntitaeten, TextExtentsHoldTheLetters) {
+    Coord3D max, min;
+    ausdehnen(Text_(z_achse, Coord3D{1, 2, 0}, Coord3D{}, 30, 0, 0, 7, "Cut"), max, min);
+    EXPECT_NEAR(min.x, 1, 0.01);
+    EXPECT_NEAR(max.x, 68.86, 0.01);
+    EXPECT_NEAR(min.y, 2 - 9.24, 0.01);
+    EXPECT_NEAR(max.y, 2 + 39.47, 0.01);
+    // Turned by 90° and right-justified at (100, 0): it reads upwards and ends there.
+    ausdehnen(Text_(z_achse, Coord3D{0, 0, 0}, Coord3D{100, 0, 0}, 30, 90, 2, 7, "Cut"), max, min);
+    EXPECT_NEAR(min.y, -67.86, 0.01);
+    EXPECT_NEAR(max.y, 0, 0.01);
+    EXPECT_NEAR(min.x, 100 - 39.47, 0.01);
+    EXPECT_NEAR(max.x, 100 + 9.24, 0.01);
+    // Centred: half on each side of the align point.
+    ausdehnen(Text_(z_achse, Coord3D{0, 0, 0}, Coord3D{50, 0, 0}, 30, 0, 1, 7, "Cut"), max, min);
+    EXPECT_NEAR(min.x, 50 - 33.93, 0.01);
+    EXPECT_NEAR(max.x, 50 + 33.93, 0.01);
+}
+
 TEST(DxfEntitaeten, ArcAlmostFullCircleReachesAllQuadrants) {
     Coord3D max, min;
     ausdehnen(Arc_(z_achse, Coord3D{0, 0, 0}, 10, 10, 5, 7), max, min);

@@ -102,8 +102,10 @@ TEST_F(FugenskizzenTest, AnsichtBeschriftetDieBuegel) {
     Aufzeichnen(geraet, Ansicht, a_);
     const auto texte = Zeilen(geraet);
     EXPECT_TRUE(Enthaelt(texte, "Vertical Reinforcement: 10 - T12 U-bars"));
-    // Five bars on each side of the dowel, four spacing dimensions per side.
-    EXPECT_EQ(std::count(texte.begin(), texte.end(), QString("50")), 8);
+    // Five bars on each side of the dowel, four spacing dimensions per side: at this scale a
+    // "50" does not fit between its ticks, so each side reads as one "4 x 50".
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), QString("50")), 0);
+    EXPECT_EQ(std::count(texte.begin(), texte.end(), QString::fromUtf8("4 \u00d7 50")), 2);
     int stabe = 0;
     for (const auto& r : geraet.Liste) {
         stabe += r.art == Aufzeichnung::Art::Pfad && r.pinsel == Farbe(Rolle::PosD);

@@ -47,4 +47,9 @@ QString PdfTextLesen(const QString& pdf, int seite) {
     return Ausfuehren(QStringLiteral("pdftotext"), argumente);
 }
 
+QString PdfBoxenLesen(const QString& pdf) {
+    return Ausfuehren(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+}
+
 } // namespace trv::test

@@ -15,4 +15,7 @@ PdfInfo PdfInfoLesen(const QString& pdf);
 // The text of a PDF (pdftotext -layout), or of one page when seite > 0.
 QString PdfTextLesen(const QString& pdf, int seite = 0);
 
+// Every word of every page with its box in points (pdftotext -bbox, an XHTML document).
+QString PdfBoxenLesen(const QString& pdf);
+
 } // namespace trv::test

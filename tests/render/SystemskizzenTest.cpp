@@ -105,8 +105,22 @@ TEST(SystemskizzenTest, EinzeldornMitPunktlast) {
     }
     EXPECT_EQ(duebel, 1);
     EXPECT_EQ(dickePfeile, 1);
-    EXPECT_TRUE(HatText(last, "     V"));
+    EXPECT_TRUE(HatText(last, "V"));
     EXPECT_TRUE(HatText(last, "Ed,p"));
+    // The label beside the arrow once lay across the c dimensions' line.
+    for (const auto& t : last) {
+        if (t.art != Aufzeichnung::Art::Text || (t.text != "V" && t.text != "Ed,p")) {
+            continue;
+        }
+        for (const auto& l : last) {
+            if (l.art == Aufzeichnung::Art::Linie && l.rahmen.height() == 0) {
+                const bool kreuzt =
+                    l.rahmen.top() > t.rahmen.top() && l.rahmen.top() < t.rahmen.bottom() &&
+                    l.rahmen.left() < t.rahmen.right() && l.rahmen.right() > t.rahmen.left();
+                EXPECT_FALSE(kreuzt) << t.text.toStdString() << " crossed at y " << l.rahmen.top();
+            }
+        }
+    }
     EXPECT_TRUE(HatText(last, "L"));
     EXPECT_TRUE(HatText(last, "R"));
     // The dimensions after the arrow are drawn with factor 1 again.
