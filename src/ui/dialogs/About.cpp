@@ -8,11 +8,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
-#include <QTextBlockFormat>
-#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace trv {
@@ -63,7 +60,7 @@ TfrmAbout::TfrmAbout(QWidget* eltern) : QDialog(eltern) {
     lblHersteller_->setFont(fett);
     lblKontakt_ = new QLabel(this);
     lblKontakt_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    memoHaftung_ = new QPlainTextEdit(this);
+    memoHaftung_ = new QTextEdit(this);
     memoHaftung_->setReadOnly(true);
     memoHaftung_->setMinimumSize(460, 150);
     btnZurueck_ = new QPushButton(this);
@@ -126,12 +123,9 @@ void TfrmAbout::retranslateUi() {
     imgTitel_->setAccessibleName(tr("Varnel - TRV / ZEDE Shear Connectors"));
     memoHaftung_->setAccessibleName(tr("Disclaimer"));
     memoHaftung_->setPlainText(Haftungstext());
-    // Centred paragraphs, as the disclaimer box shows them.
-    QTextCursor cursor(memoHaftung_->document());
-    cursor.select(QTextCursor::Document);
-    QTextBlockFormat format;
-    format.setAlignment(Qt::AlignHCenter);
-    cursor.mergeBlockFormat(format);
+    memoHaftung_->selectAll();
+    memoHaftung_->setAlignment(Qt::AlignHCenter);
+    memoHaftung_->moveCursor(QTextCursor::Start);
     btnZurueck_->setText(tr("&Back"));
 }
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class QLabel;
-class QPlainTextEdit;
+class QTextEdit;
 class QPushButton;
 
 namespace trv {
@@ -30,7 +30,7 @@ private:
     QLabel* lblDatum_;
     QLabel* lblHersteller_;
     QLabel* lblKontakt_;
-    QPlainTextEdit* memoHaftung_;
+    QTextEdit* memoHaftung_;
     QPushButton* btnZurueck_;
 };
 

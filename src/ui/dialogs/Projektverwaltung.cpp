@@ -14,7 +14,8 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
-#include <QSplitter>
+#include <QScrollBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -114,6 +115,18 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektbefehle& befehle, Rueckfrage
                     OrdnerWaehlen(ordnerModell_->filePath(aktuell));
                 }
             });
+    // The folders load and sort in the background: the chosen one is brought into view each
+    // time the tree changes, until the user takes the tree in hand.
+    const auto zeigen = [this] {
+        if (!ordnerBenutzt_) {
+            OrdnerZeigen();
+        }
+    };
+    connect(ordnerModell_, &QFileSystemModel::directoryLoaded, this, zeigen);
+    connect(ordnerModell_, &QFileSystemModel::layoutChanged, this, zeigen);
+    connect(DirectoryListBox_, &QTreeView::pressed, this, [this] { ordnerBenutzt_ = true; });
+    connect(DirectoryListBox_->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { ordnerBenutzt_ = true; });
     connect(FileListBox_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& aktuell) {
                 const QString datei =
@@ -182,12 +195,26 @@ void TfrmProjektverwaltung::OrdnerWaehlen(const QString& ordner) {
     const QModelIndex index = ordnerModell_->index(ordner_);
     if (index.isValid() && DirectoryListBox_->currentIndex() != index) {
         DirectoryListBox_->setCurrentIndex(index);
-        DirectoryListBox_->scrollTo(index);
     }
+    OrdnerZeigen();
     FileListBox_->setRootIndex(dateiModell_->setRootPath(ordner_));
     FileListBox_->clearSelection();
     datei_.clear();
     PositionenLesen();
+}
+
+void TfrmProjektverwaltung::showEvent(QShowEvent* ereignis) {
+    QDialog::showEvent(ereignis);
+    // A hidden view cannot scroll; once laid out it shows the folder.
+    QTimer::singleShot(0, this, &TfrmProjektverwaltung::OrdnerZeigen);
+}
+
+void TfrmProjektverwaltung::OrdnerZeigen() {
+    const QModelIndex index = ordnerModell_->index(ordner_);
+    for (QModelIndex oben = index.parent(); oben.isValid(); oben = oben.parent()) {
+        DirectoryListBox_->expand(oben);
+    }
+    DirectoryListBox_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TfrmProjektverwaltung::DateiWaehlen(const QString& datei) {

@@ -45,9 +45,11 @@ public:
 
 protected:
     void changeEvent(QEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
 
 private:
     void retranslateUi();
+    void OrdnerZeigen();
     void PositionenLesen();
     void KnoepfeSetzen();
     void Uebernehmen();
@@ -57,6 +59,7 @@ private:
     Verwaltungsergebnis ergebnis_ = Verwaltungsergebnis::Abgebrochen;
     QString ordner_;
     QString datei_;
+    bool ordnerBenutzt_ = false;
 
     QFileSystemModel* ordnerModell_;
     QFileSystemModel* dateiModell_;
