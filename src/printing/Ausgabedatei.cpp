@@ -1,4 +1,4 @@
-#include "cli/Ausgabedatei.h"
+#include "printing/Ausgabedatei.h"
 
 #include "files/AtomareDatei.h"
 
@@ -17,7 +17,7 @@
 #include <system_error>
 #include <unistd.h>
 
-namespace trv::cli {
+namespace trv {
 
 namespace {
 
@@ -84,11 +84,15 @@ std::string Endung(const std::string& pfad) {
 }
 
 bool BildSpeichern(const std::string& pfad, const QImage& bild, std::string& fehler) {
-    const std::string format = Endung(pfad) == "jpeg" ? "jpg" : Endung(pfad);
+    return BildSpeichern(pfad, bild, Endung(pfad) == "jpeg" ? "jpg" : Endung(pfad), fehler);
+}
+
+bool BildSpeichern(const std::string& pfad, const QImage& bild, const std::string& format,
+                   std::string& fehler) {
     QByteArray inhalt;
     QBuffer puffer(&inhalt);
     puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, format.c_str())) {
+    if (format.empty() || !bild.save(&puffer, format.c_str())) {
         fehler = "the picture could not be encoded as " + format;
         return false;
     }
@@ -120,27 +124,42 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
 bool PdfSpeichern(const std::string& pfad,
                   const std::function<bool(QPrinter&, std::string&)>& drucken,
                   std::string& fehler) {
-    Zwischendatei temp{std::filesystem::path(pfad)};
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setPageOrientation(QPageLayout::Portrait);
+    drucker.setOutputFileName(QString::fromStdString(pfad));
+    return DokumentDrucken(drucker, drucken, fehler);
+}
+
+bool DokumentDrucken(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&)>& drucken,
+                     std::string& fehler) {
+    if (drucker.outputFormat() != QPrinter::PdfFormat) {
+        return drucken(drucker, fehler);
+    }
+    const QString ziel = drucker.outputFileName();
+    if (ziel.isEmpty()) {
+        fehler = "no file named for the PDF document";
+        return false;
+    }
+    Zwischendatei temp{std::filesystem::path(ziel.toStdString())};
     if (!temp.Ok()) {
         fehler = temp.Grund();
         return false;
     }
-    {
-        QPrinter drucker(QPrinter::HighResolution);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setPageSize(QPageSize(QPageSize::A4));
-        drucker.setPageOrientation(QPageLayout::Portrait);
-        drucker.setOutputFileName(QString::fromStdString(temp.Pfad()));
-        if (!drucken(drucker, fehler)) {
-            return false;
-        }
+    drucker.setOutputFileName(QString::fromStdString(temp.Pfad()));
+    const bool ok = drucken(drucker, fehler);
+    // The printer keeps the name the user chose, for the next print job.
+    drucker.setOutputFileName(ziel);
+    if (!ok) {
+        return false;
     }
     std::error_code ec;
     if (std::filesystem::file_size(temp.Pfad(), ec) == 0 || ec) {
         fehler = "the PDF file was not written";
         return false;
     }
-    return temp.Umbenennen(pfad, fehler);
+    return temp.Umbenennen(ziel.toStdString(), fehler);
 }
 
-} // namespace trv::cli
+} // namespace trv
