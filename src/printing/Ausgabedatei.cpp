@@ -33,11 +33,15 @@ std::string Endung(const std::string& pfad) {
 }
 
 bool BildSpeichern(const std::string& pfad, const QImage& bild, std::string& fehler) {
-    const std::string format = Endung(pfad) == "jpeg" ? "jpg" : Endung(pfad);
+    return BildSpeichern(pfad, bild, Endung(pfad) == "jpeg" ? "jpg" : Endung(pfad), fehler);
+}
+
+bool BildSpeichern(const std::string& pfad, const QImage& bild, const std::string& format,
+                   std::string& fehler) {
     QByteArray inhalt;
     QBuffer puffer(&inhalt);
     puffer.open(QIODevice::WriteOnly);
-    if (!bild.save(&puffer, format.c_str())) {
+    if (format.empty() || !bild.save(&puffer, format.c_str())) {
         fehler = "the picture could not be encoded as " + format;
         return false;
     }
@@ -101,6 +105,19 @@ bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
         return false;
     }
     return temp.Einsetzen(fehler);
+}
+
+bool DokumentDrucken(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&)>& drucken,
+                     std::string& fehler) {
+    if (drucker.outputFormat() != QPrinter::PdfFormat) {
+        return drucken(drucker, fehler);
+    }
+    const QString ziel = drucker.outputFileName();
+    if (ziel.isEmpty()) {
+        fehler = "no file named for the PDF document";
+        return false;
+    }
+    return PdfSpeichern(drucker, ziel.toStdString(), drucken, fehler);
 }
 
 } // namespace trv

@@ -42,9 +42,14 @@ int Breite(QPainter& canvas, const QString& text) {
     return QFontMetrics(canvas.font(), canvas.device()).horizontalAdvance(text);
 }
 
+// The top of the contact block at the foot of every page (px).
+int KontaktblockOben(const Seitenmasse& m) {
+    return m.CmNachPixelY(m.SeitenHoehe() - m.DruckRandUnten()) - 5 * m.Zeile6();
+}
+
 void Kontaktblock(QPainter& canvas, const Seitenmasse& m) {
     const int L = m.CmNachPixelX(m.DruckRandLinks());
-    const int B = m.CmNachPixelY(m.SeitenHoehe() - m.DruckRandUnten()) - 5 * m.Zeile6();
+    const int B = KontaktblockOben(m);
     constexpr std::array spalten{0.0, 2.7, 5.15, 8.75, 11.5, 14.9};
     constexpr std::array nummern{res::KontaktSpalte1, res::KontaktSpalte2, res::KontaktSpalte3,
                                  res::KontaktSpalte4, res::KontaktSpalte5, res::KontaktSpalte6};
@@ -155,10 +160,14 @@ double Seitenrahmen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
 }
 
 void PlatzPruefenDrucker(QPainter& canvas, QPrinter& drucker, Seitenmasse& m,
-                         const std::string& titel, const Kopfdaten& kopf, int& y) {
+                         const std::string& titel, const Kopfdaten& kopf, int& y, int hoehe) {
     const int unten = canvas.device()->height();
-    // 170 device pixels, not converted: the fixed reserve of the printed schedule.
-    if (unten - m.CmNachPixelY(2.9) - 170 < y) {
+    // 170 device pixels, not converted: the fixed reserve of the printed schedule. On a
+    // printer of much more than 300 dpi that is only millimetres, so the block must also end
+    // above the contact block (one small line clear of it), or it would run into the foot of
+    // the page and beyond.
+    const int fuss = KontaktblockOben(m) - m.Zeile6();
+    if (unten - m.CmNachPixelY(2.9) - 170 < y || y + hoehe > fuss) {
         drucker.newPage();
         Seitenrahmen(canvas, m, titel, kopf);
         y = m.CmNachPixelY(m.KopfHoehe() + m.DruckRandOben());

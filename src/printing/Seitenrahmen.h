@@ -39,10 +39,11 @@ Kopfdaten KopfAusModell(const TKModell& modell, const TKAnwendung& anwendung, bo
 double Seitenrahmen(QPainter& canvas, Seitenmasse& masse, const std::string& titel,
                     const Kopfdaten& kopf);
 
-// Before the next line of a printed schedule at y (px): when it would come too close to the
-// bottom, a new printer page with its frame is started and y moves below its head.
+// Before the next block of a printed schedule at y (px), hoehe px high: when it would come too
+// close to the bottom or would not end above the contact block, a new printer page with its
+// frame is started and y moves below its head.
 void PlatzPruefenDrucker(QPainter& canvas, QPrinter& drucker, Seitenmasse& masse,
-                         const std::string& titel, const Kopfdaten& kopf, int& y);
+                         const std::string& titel, const Kopfdaten& kopf, int& y, int hoehe = 0);
 
 // The same for an on-screen schedule: the image grows by 250 px instead of breaking the page.
 // The painter is ended and begun again on the grown image (font and pen are kept).

@@ -96,7 +96,11 @@ void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& ti
     int j = 0;
     for (const StuecklistenEintrag* e : AktiveEintraege(daten.Eintraege)) {
         if (ziel.Drucker != nullptr) {
-            PlatzPruefenDrucker(canvas, *ziel.Drucker, m, titel, kopf, y);
+            // The whole entry, down to its closing line, must fit on the page.
+            const bool zusatz = !Feld(*e, stk::Zusatz).empty();
+            const int hoehe =
+                viertel + 4 * Z + 3 * anderthalb + (zusatz ? anderthalb + Z : 0) + viertel;
+            PlatzPruefenDrucker(canvas, *ziel.Drucker, m, titel, kopf, y, hoehe);
         } else if (ziel.Bild != nullptr) {
             PlatzPruefenBild(canvas, *ziel.Bild, m, y);
         }
