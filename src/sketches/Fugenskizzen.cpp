@@ -356,10 +356,11 @@ void SkizzeDraufsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenre
                          QString::number(dorn.AnzahlBewX()) + QStringLiteral(" - T") +
                          QString::number(dorn.DurchmesserBewX());
     const int breite = TextBreite(canvas, text);
-    Hinweislinie(
-        canvas,
-        {{X0, Y0 - n.a0}, {X0, Y0 - n.t - n.TH}, {X0 + breite + kontext.Px(10), Y0 - n.t - n.TH}},
-        "", "", text);
+    // The label stands above the chain's last number, which it would otherwise meet where the
+    // label reaches past the member.
+    const int y = std::min(Y0 - n.t - n.TH, punkte.back() - 2 * n.TH);
+    Hinweislinie(canvas, {{X0, Y0 - n.a0}, {X0, y}, {X0 + breite + kontext.Px(10), y}}, "", "",
+                 text);
 }
 
 void SkizzeSchnitt(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,

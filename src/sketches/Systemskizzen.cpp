@@ -261,12 +261,8 @@ void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck
         kontext.SetStiftFaktor(3);
         const int luft = kontext.Px(2 * kontext.StiftFaktor());
         const int x = (L + R) / 2;
-        Lastpfeil(canvas, kontext, {x, n.T - luft - 2 * TH}, {x, n.T - luft}, true, "", "",
-                  kopf);
-        // The label beside the arrow ends above the c dimensions' line and their ticks.
-        const int bis = n.T - TH - TH / 4 - kontext.Px(2);
-        SenkrechterText(canvas, kontext, x - luft / 2, bis - TextBreite(canvas, "VEd,p"), bis,
-                        "Ed,p", "V");
+        Lastpfeil(canvas, kontext, {x, n.T - luft - 2 * TH}, {x, n.T - luft}, true, "Ed,p",
+                  "     V", kopf);
         kontext.SetStiftFaktor(1);
         Masslinie(canvas, kontext, {x, n.T}, {L + TH, n.T}, TH, false, "L", "c", {0, -TH});
         Masslinie(canvas, kontext, {x, n.T}, {R - TH, n.T}, TH, false, "R", "c", {0, -TH});

@@ -21,10 +21,11 @@ TEST(DruckauftragTest, StiftFaktorZurueckAufEinsAufJedemWeg) {
     drucker.setOutputFileName(ordner.filePath(QStringLiteral("a.pdf")));
     Seitenmasse masse;
     std::string fehler;
-    int beimZeichnen = 0;
+    double beimZeichnen = 0;
     EXPECT_TRUE(Druckauftrag(
         drucker, masse, [&](QPainter&) { beimZeichnen = masse.StiftFaktor(); }, fehler));
-    EXPECT_EQ(beimZeichnen, 2);
+    // Screen pixels scaled to the printer's resolution.
+    EXPECT_DOUBLE_EQ(beimZeichnen, drucker.resolution() / 96.0);
     EXPECT_EQ(masse.StiftFaktor(), 1);
     EXPECT_EQ(masse.AufloesungX(), drucker.resolution());
 

@@ -30,6 +30,7 @@ Befehle::Befehle(QObject* eltern) : QObject(eltern) {
     mnuSpeichernUnter = Aktion(this, "mnuSpeichernUnter");
     mnuDruckereinrichten = Aktion(this, "mnuDruckereinrichten");
     mnuDrucken = Aktion(this, "mnuDrucken");
+    mnuProjektDrucken = Aktion(this, "mnuProjektDrucken");
     mnuBeenden = Aktion(this, "mnuBeenden");
     mnuProjektverwaltung = Aktion(this, "mnuProjektverwaltung");
     mnuPositionHinzufuegen = Aktion(this, "mnuPositionHinzufuegen");
@@ -85,6 +86,7 @@ Befehle::Befehle(QObject* eltern) : QObject(eltern) {
         {mnuSpeichernUnter, "speichern-unter"},
         {mnuDruckereinrichten, "drucker"},
         {mnuDrucken, "drucken"},
+        {mnuProjektDrucken, "drucker"},
         {mnuBeenden, "beenden"},
         {mnuProjektverwaltung, "projektverwaltung"},
         {mnuPositionHinzufuegen, "position-hinzufuegen"},
@@ -155,6 +157,9 @@ void Befehle::retranslateUi() {
          tr("printer setup|choose the printer and its page")},
         {mnuDrucken, tr("&Print"),
          tr("print|print the result sheet of the current position")},
+        {mnuProjektDrucken, tr("Print pro&ject"),
+         tr("print project|print the result sheets of every calculated position and the "
+            "connector schedule")},
         {mnuBeenden, tr("E&xit"), tr("exit|end the program")},
         {mnuProjektverwaltung, tr("Project &Administration"),
          tr("project administration|browse project files and take over positions")},

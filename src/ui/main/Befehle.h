@@ -30,6 +30,8 @@ public:
     QAction* mnuSpeichernUnter;
     QAction* mnuDruckereinrichten;
     QAction* mnuDrucken;
+    // Every calculated position's sheet and the connector schedule in one print job.
+    QAction* mnuProjektDrucken;
     QAction* mnuBeenden;
     QAction* mnuProjektverwaltung;
     QAction* mnuPositionHinzufuegen;

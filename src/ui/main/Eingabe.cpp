@@ -9,7 +9,21 @@
 #include "ui/main/Blattansicht.h"
 #include "ui/main/DxfBefehle.h"
 #include "ui/main/Druckerwahl.h"
+#include "platform/Datenordner.h"
+#include "ui/dialogs/About.h"
 #include "ui/dialogs/Bemessung.h"
+#include "ui/dialogs/Bewehrung.h"
+#include "ui/dialogs/Bewehrungsaenderung.h"
+#include "ui/dialogs/Farbeinstellung.h"
+#include "ui/dialogs/Projektdaten.h"
+#include "ui/dialogs/Projektverwaltung.h"
+#include "ui/dialogs/Stueckliste.h"
+#include "ui/dialogs/Zoom.h"
+#include "ui/main/Bildexport.h"
+#include "ui/main/Dokumente.h"
+#include "ui/main/Druckbefehle.h"
+#include "ui/main/Filterdialog.h"
+#include "ui/main/Stuecklistenbefehl.h"
 #include "ui/main/Eingabebaum.h"
 #include "ui/main/Eingabepanel.h"
 #include "ui/main/Ergebnisliste.h"
@@ -75,8 +89,15 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
     setWindowIcon(Symbol(QStringLiteral("trv")));
     kommandos_ = new Projektbefehle(zustand_, *fragen_, this);
     befehle_ = new Befehle(this);
+    filterdialog_ = std::make_unique<QtFilterdialog>(this);
+    bildexport_ = std::make_unique<Bildexport>(zustand_, *drucker_, *fragen_, *filterdialog_);
+    druck_ = std::make_unique<Druckbefehle>(zustand_, *drucker_, *fragen_);
+    cadBloecke_ = std::make_unique<CadBlockExport>(zustand_, *fragen_, *filterdialog_,
+                                                   plattform::DatenOrdner());
     FensterAufbauen();
+    zoom_ = new TfrmZoom(zustand_, *bildexport_, this);
     BefehleVerbinden();
+    DialogeVerbinden();
     MenueAufbauen();
     WerkzeugleisteAufbauen();
     retranslateUi();
@@ -251,7 +272,7 @@ void TfrmHauptMaske::MenueAufbauen() {
     };
     QMenu* datei = menue(tr("&File"), {b.mnuNeu, b.mnuOeffnen, b.mnuSpeichern,
                                        b.mnuSpeichernUnter, nullptr, b.mnuDruckereinrichten,
-                                       b.mnuDrucken, nullptr, b.mnuBeenden,
+                                       b.mnuDrucken, b.mnuProjektDrucken, nullptr, b.mnuBeenden,
                                        b.mnuProjektverwaltung});
     datei->setObjectName(QStringLiteral("mnuDatei"));
     menue(tr("&Project"), {b.mnuPositionHinzufuegen, b.mnuPositionLoeschen})
@@ -610,7 +631,90 @@ void TfrmHauptMaske::ModusAnwenden(TAnzeigeModus modus) {
     SkizzeZeichnen();
 }
 
-void TfrmHauptMaske::SkizzeZeichnen() { imgAnsicht_->SkizzeZeichnen(); }
+void TfrmHauptMaske::SkizzeZeichnen() {
+    imgAnsicht_->SkizzeZeichnen();
+    if (zoom_) {
+        zoom_->Zeichnen();
+    }
+}
+
+QImage TfrmHauptMaske::ErsteSeite() const {
+    const auto& seiten = scBoxErgebnisse_->Seiten();
+    return zustand_.Modus() == amErgebnisblatt && !seiten.empty() ? seiten.front() : QImage();
+}
+
+void TfrmHauptMaske::DialogeVerbinden() {
+    Befehle& b = *befehle_;
+    const auto verbinde = [this](QAction* a, std::function<void()> befehl) {
+        Befehle::SetVerfuegbar(a, true);
+        connect(a, &QAction::triggered, this, [this, befehl = std::move(befehl)] { Sicher(befehl); });
+    };
+    verbinde(b.mnuProjektdaten, [this] {
+        if (ProjektdatenBearbeiten(this, zustand_)) {
+            const QString projekt = AlsText(zustand_.Modell().Projektbeschreibung().Bauvorhaben());
+            editBauvorhaben_->setText(projekt);
+            tvMain_->BaumProjektSetzen(projekt);
+        }
+    });
+    verbinde(b.mnuProjektverwaltung, [this] {
+        if (ProjektverwaltungOeffnen(this, *kommandos_, *fragen_) ==
+            Verwaltungsergebnis::PositionUebernommen) {
+            PositionslisteAnzeigen();
+            kommandos_->PositionWaehlen(zustand_.Modell().AnzAnwendung());
+        }
+    });
+    verbinde(b.mnuOptionEinstellungen, [this] {
+        if (FarbenEinstellen(this, zustand_)) {
+            SkizzeZeichnen();
+        }
+    });
+    verbinde(b.mnuUeberTRV, [this] {
+        TfrmAbout about(this);
+        about.exec();
+    });
+    verbinde(b.tbBewehrung, [this] { Bewehrung(); });
+    verbinde(b.mnuStuecklisteAnzeigen, [this] {
+        TfrmStueckliste fenster(zustand_, *drucker_, *fragen_, this);
+        fenster.exec();
+    });
+    verbinde(b.mnuInStueckliste, [this] {
+        if (zustand_.ErgebnisseGueltig()) {
+            InStuecklisteAufnehmen(zustand_, *fragen_, sEditAktAnwendung_->text());
+        }
+    });
+    verbinde(b.mnuDrucken, [this] { druck_->Drucken(); });
+    verbinde(b.mnuProjektDrucken, [this] { druck_->ProjektDrucken(); });
+    verbinde(b.mnuErgebnisseinDatei,
+             [this] { bildexport_->BildExportieren(Bildquelle::Ergebnisseite, ErsteSeite()); });
+    verbinde(b.mnuErgebnisseinZwischenablage,
+             [this] { Bildexport::BildInZwischenablage(ErsteSeite()); });
+    verbinde(b.popmnuInZwischenablage,
+             [this] { Bildexport::BildInZwischenablage(imgAnsicht_->Bild()); });
+    verbinde(b.popmnuInDatei,
+             [this] { bildexport_->BildExportieren(Bildquelle::Skizze, imgAnsicht_->Bild()); });
+    verbinde(b.popmnuVergroessern, [this] { zoom_->Zeigen(); });
+    verbinde(b.mnuDornDXFExport, [this] { cadBloecke_->Ausfuehren(); });
+    verbinde(b.mnuTRVKatalog, [this] { HandbuchOeffnen(plattform::DatenOrdner(), *fragen_); });
+}
+
+void TfrmHauptMaske::Bewehrung() {
+    if (!TKBewehrungsaenderung::Moeglich(zustand_.Anwendung())) {
+        return;
+    }
+    TfrmBewehrung dialog(zustand_, this);
+    const auto folgen = [this] {
+        lvLastErgebnis_->ErgebnislisteFuellen(zustand_.Anwendung(), zustand_.Texte(),
+                                              zustand_.Dezimaltrenner());
+        SkizzeZeichnen();
+    };
+    connect(&dialog, &TfrmBewehrung::ErgebnisseGeaendert, this, folgen);
+    dialog.exec();
+    if (zustand_.Modus() == amErgebnisblatt) {
+        Vorschau();
+    } else {
+        folgen();
+    }
+}
 
 void TfrmHauptMaske::SkizzeWaehlen(int skizze) {
     TKModell& modell = zustand_.Modell();

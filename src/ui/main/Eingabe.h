@@ -2,6 +2,7 @@
 
 #include "ui/main/Projektzustand.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -28,6 +29,11 @@ class Projektbefehle;
 class Rueckfragen;
 class TBlattansicht;
 class TfrmBemessung;
+class TfrmZoom;
+class Bildexport;
+class CadBlockExport;
+class Druckbefehle;
+class QtFilterdialog;
 class TEingabebaum;
 class TEingabepanel;
 class TErgebnisliste;
@@ -110,6 +116,10 @@ private:
     // returns the window to input mode; the others leave the results as they were.
     bool DialogAusfuehren(QDialog& dialog, bool aendertEingaben);
     void AnwendungsfallFolgen(int fall);
+    void DialogeVerbinden();
+    void Bewehrung();
+    // Page 1 of the result sheet as the preview shows it (empty outside result-sheet mode).
+    QImage ErsteSeite() const;
 
     Projektzustand zustand_;
     std::unique_ptr<Rueckfragen> eigeneFragen_;
@@ -144,6 +154,11 @@ private:
     TBlattansicht* scBoxErgebnisse_ = nullptr;
     QMenu* popmnuExpotieren_ = nullptr;
     TfrmBemessung* bemessung_ = nullptr;
+    std::unique_ptr<QtFilterdialog> filterdialog_;
+    std::unique_ptr<Bildexport> bildexport_;
+    std::unique_ptr<Druckbefehle> druck_;
+    std::unique_ptr<CadBlockExport> cadBloecke_;
+    TfrmZoom* zoom_ = nullptr;
     QLabel* statusfelder_[3] = {nullptr, nullptr, nullptr};
 };
 

@@ -46,6 +46,11 @@ void Projektbefehle::AnzeigeModusSetzen(TAnzeigeModus modus) {
     emit ModusGeaendert(modus);
 }
 
+void Projektbefehle::ModusDerPosition() {
+    const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
+    AnzeigeModusSetzen(berechnet ? amUebersicht : amEingabe);
+}
+
 void Projektbefehle::DateinameSetzen(const QString& datei) {
     zustand_.SetDateiname(datei);
     emit DateinameGeaendert(zustand_.DateinameAnzeige());
@@ -76,6 +81,7 @@ bool Projektbefehle::Neu() {
     zustand_.NeuesModell();
     zustand_.TextlistenNeuLaden();
     DateinameSetzen({});
+    AnzeigeModusSetzen(amEingabe);
     emit ProjektErsetzt();
     return true;
 }
@@ -111,6 +117,7 @@ bool Projektbefehle::ProjektLaden(const QString& datei) {
         }
         DateinameSetzen({});
     }
+    ModusDerPosition();
     emit ProjektErsetzt();
     return ergebnis.Ok;
 }
@@ -179,6 +186,7 @@ void Projektbefehle::PositionWaehlen(int nr) {
     TKModell& modell = zustand_.Modell();
     nr = std::clamp(nr, 1, static_cast<int>(modell.AnzAnwendung()));
     modell.SetAktAnwendung(static_cast<std::uint16_t>(nr));
+    ModusDerPosition();
     emit PositionGewechselt();
 }
 

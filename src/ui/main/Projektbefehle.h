@@ -78,6 +78,8 @@ signals:
 private:
     bool SpeichernAls(const QString& datei);
     void DateinameSetzen(const QString& datei);
+    // The current position's results decide: overview when calculated, else input.
+    void ModusDerPosition();
     void Rechnen();
 
     Projektzustand& zustand_;
