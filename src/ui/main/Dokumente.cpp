@@ -84,9 +84,10 @@ bool CadBlockExport::Ausfuehren() {
     }
     if (filter_ == Dwg) {
         const QString cad = CadOrdner();
+        const QStringList endungen = Endungen(); // one list: begin and end must belong to it
         const bool keinDwg =
             !cad.isEmpty() &&
-            std::none_of(Endungen().begin(), Endungen().end(), [&](const QString& endung) {
+            std::none_of(endungen.begin(), endungen.end(), [&](const QString& endung) {
                 return QFileInfo::exists(Quelle(cad, endung, format));
             });
         if (keinDwg) {
