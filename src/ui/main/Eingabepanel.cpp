@@ -378,7 +378,8 @@ void TEingabepanel::retranslateUi() {
     for (std::size_t i = 0; i < 5; ++i) {
         feldLabels_[Index(kPunktlast[i])]->setText(lastLabels[i]);
         feldLabels_[Index(kLinks5[i])]->setText(lastLabels[i]);
-        einheiten_[Index(kPunktlast[i])]->setText(tr("[kN]"));
+        // The partial safety factors (rows 1 and 3) are pure numbers.
+        einheiten_[Index(kPunktlast[i])]->setText(i % 2 == 1 ? QString() : tr("[kN]"));
         Feld(kPunktlast[i])->setAccessibleName(lastLabels[i]);
         Feld(kLinks5[i])->setAccessibleName(lastLabels[i] + QLatin1Char(' ') + tr("left"));
         Feld(kRechts5[i])->setAccessibleName(lastLabels[i] + QLatin1Char(' ') + tr("right"));
