@@ -106,7 +106,7 @@ TEST(StuecklisteText, EintragZwoelfMitSumme144InDenSpalten) {
     EXPECT_EQ(z[i][19], 'S');
     EXPECT_EQ(z[i + 1],
               std::string(19, ' ') +
-                  "construct according to the specification in the plan of the wing unit.");
+                  "construct according to the details in the plan of the wing unit.");
     EXPECT_EQ(z[i + 2], std::string(80, ' '));
     EXPECT_EQ(z[i + 3], std::string(19, ' ') + "max. design resistance FRd: 43.2 kN");
     EXPECT_EQ(z[i + 4], std::string(19, ' ') + "Material: stainless steel 1.4462");

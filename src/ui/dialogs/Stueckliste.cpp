@@ -10,6 +10,7 @@
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektzustand.h"
 #include "ui/main/Rueckfragen.h"
+#include "ui/main/Sanduhr.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -50,15 +51,6 @@ constexpr int MaxAnzahl = 99999;
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
-
-// The busy cursor for the length of one command, restored on every way out.
-class Sanduhr {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
 
 // The whole-number value of a count as the schedule stores it, within the spin edit's range.
 int Anzahl(const std::string& text) {

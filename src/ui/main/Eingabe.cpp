@@ -9,6 +9,7 @@
 #include "ui/main/Blattansicht.h"
 #include "ui/main/DxfBefehle.h"
 #include "ui/main/Druckerwahl.h"
+#include "ui/main/EnterWeiter.h"
 #include "platform/Datenordner.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Bemessung.h"
@@ -32,10 +33,8 @@
 #include "ui/main/Skizzenbild.h"
 #include "ui/main/Symbole.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -48,7 +47,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -69,13 +67,6 @@ namespace {
 constexpr const char* VersionText = "TRV - 1.0";
 
 QString AlsText(const std::string& s) { return QString::fromStdString(s); }
-
-// An input field: Enter moves on from these; buttons, lists and the tree keep their Enter.
-bool IstEingabefeld(const QObject* objekt) {
-    return qobject_cast<const QLineEdit*>(objekt) || qobject_cast<const QAbstractSpinBox*>(objekt) ||
-           qobject_cast<const QComboBox*>(objekt) || qobject_cast<const QRadioButton*>(objekt) ||
-           qobject_cast<const QCheckBox*>(objekt);
-}
 
 } // namespace
 
@@ -102,11 +93,17 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
     WerkzeugleisteAufbauen();
     retranslateUi();
     ProjektAnzeigen();
-    qApp->installEventFilter(this);
+    // Enter moves on from the header fields and the position selector as it does in the panel;
+    // Shift+Enter moves back only after a passed check.
+    auto* enter = new EnterWeiter(this, [this] { return zustand_.EingabeOk(); });
+    for (QWidget* feld : {static_cast<QWidget*>(editBauvorhaben_),
+                          static_cast<QWidget*>(editPosition_),
+                          static_cast<QWidget*>(sEditAktAnwendung_)}) {
+        feld->installEventFilter(enter);
+    }
 }
 
 TfrmHauptMaske::~TfrmHauptMaske() {
-    qApp->removeEventFilter(this);
     // Nothing is drawn any more while the project goes.
     zustand_.Modell().SetSkizzeAnzeige(5);
 }
@@ -845,28 +842,6 @@ bool TfrmHauptMaske::event(QEvent* ereignis) {
         return true;
     }
     return QMainWindow::event(ereignis);
-}
-
-bool TfrmHauptMaske::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() != QEvent::KeyPress) {
-        return false;
-    }
-    auto* widget = qobject_cast<QWidget*>(objekt);
-    if (!widget || widget->window() != this || !IstEingabefeld(objekt)) {
-        return false;
-    }
-    const auto* taste = static_cast<QKeyEvent*>(ereignis);
-    if (taste->key() != Qt::Key_Return && taste->key() != Qt::Key_Enter) {
-        return false;
-    }
-    // Enter moves on; Shift+Enter moves back, but only after a passed check.
-    const bool zurueck = (taste->modifiers() & Qt::ShiftModifier) && zustand_.EingabeOk();
-    if (zurueck) {
-        focusPreviousChild();
-    } else {
-        focusNextChild();
-    }
-    return true;
 }
 
 } // namespace trv

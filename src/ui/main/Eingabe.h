@@ -85,7 +85,6 @@ protected:
     void changeEvent(QEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
-    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void FensterAufbauen();

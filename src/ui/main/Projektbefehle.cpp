@@ -3,6 +3,7 @@
 #include "calculation/Katalog.h"
 #include "calculation/Plausibilitaet.h"
 #include "ui/main/Rueckfragen.h"
+#include "ui/main/Sanduhr.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -13,15 +14,6 @@
 namespace trv {
 
 namespace {
-
-// The busy cursor for the life of a file operation, restored on every way out.
-class Sanduhr {
-public:
-    Sanduhr() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Sanduhr() { QApplication::restoreOverrideCursor(); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
 
 QString AlsText(const std::string& s) { return QString::fromStdString(s); }
 
