@@ -1,5 +1,11 @@
+#include "platform/Datenordner.h"
+#include "platform/Sprachmodule.h"
 #include "platform/Umgebung.h"
 #include "ui/main/Eingabe.h"
+#include "ui/main/Rueckfragen.h"
+#include "ui/start/Splash.h"
+#include "ui/start/Sprachwahl.h"
+#include "ui/start/Tooltipzeiten.h"
 
 #include <QApplication>
 
@@ -8,9 +14,20 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("trv"));
     QApplication::setApplicationDisplayName(
         QCoreApplication::translate("Projektbefehle", "Varnel - TRV / ZEDE Shear Connectors"));
+    trv::Tooltipzeiten tooltips(app);
+
     const trv::TKRegional regional = trv::plattform::SystemRegional();
-    trv::TfrmHauptMaske fenster(trv::plattform::SystemIni(regional), regional,
-                                QApplication::arguments().mid(1));
+    const trv::TKIniDatei ini = trv::plattform::SystemIni(regional);
+    trv::plattform::Sprachmodule sprachmodule(trv::plattform::DatenOrdner());
+    {
+        trv::DialogRueckfragen fragen(nullptr);
+        trv::Sprachwahl wahl(sprachmodule, ini, regional.Sprachkennung, fragen);
+        trv::TfrmSplash start(wahl);
+        if (start.exec() != QDialog::Accepted) {
+            return 0;
+        }
+    }
+    trv::TfrmHauptMaske fenster(ini, regional, QApplication::arguments().mid(1));
     fenster.showMaximized();
     return QApplication::exec();
 }

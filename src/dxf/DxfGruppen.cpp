@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace trv::dxf {
 
@@ -60,7 +62,63 @@ std::string ohne_negative_null(std::string s) {
     return s;
 }
 
+// The byte of code page 1252 for the code points U+0080..U+009F's replacements in that page.
+char cp1252(char32_t c) {
+    static constexpr std::pair<char32_t, unsigned char> sonderzeichen[] = {
+        {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
+        {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
+        {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92},
+        {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95}, {0x2013, 0x96}, {0x2014, 0x97},
+        {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C},
+        {0x017E, 0x9E}, {0x0178, 0x9F}};
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<char>(c);
+    }
+    for (const auto& [zeichen, byte] : sonderzeichen) {
+        if (zeichen == c) {
+            return static_cast<char>(byte);
+        }
+    }
+    return 0;
+}
+
+// Decodes one UTF-8 sequence at s[i]; advances i. A malformed byte gives U+FFFD.
+char32_t naechstes_zeichen(std::string_view s, std::size_t& i) {
+    const auto b = static_cast<unsigned char>(s[i++]);
+    int folge = b >= 0xF0 && b < 0xF5 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : 0;
+    if (b < 0x80) {
+        return b;
+    }
+    if (folge == 0 || b >= 0xF5) {
+        return 0xFFFD;
+    }
+    char32_t c = b & (0x3F >> folge);
+    for (; folge > 0; --folge) {
+        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) {
+            return 0xFFFD;
+        }
+        c = (c << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+    }
+    return c;
+}
+
 } // namespace
+
+std::string format_text(std::string_view utf8) {
+    std::string aus;
+    aus.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t c = naechstes_zeichen(utf8, i);
+        if (const char byte = cp1252(c); byte != 0 || c == 0) {
+            aus += byte;
+        } else {
+            char puffer[16];
+            std::snprintf(puffer, sizeof puffer, "\\U+%04X", static_cast<unsigned>(c));
+            aus += puffer;
+        }
+    }
+    return aus;
+}
 
 std::string format_group_code(int code) {
     return rechtsbuendig(std::to_string(code), 3);
@@ -118,7 +176,7 @@ void DXF_Group_Stream::line(std::string_view s) {
 void DXF_Group_Stream::text_group(int code, std::string_view value) {
     line(format_group_code(code));
     // A line break inside a value would end the group early and shift every later pair.
-    std::string v(value);
+    std::string v = format_text(value);
     for (char& c : v) {
         if (c == '\r' || c == '\n') {
             c = ' ';

@@ -19,6 +19,10 @@ std::string format_float(double value);
 // The 23-character scientific notation of the style table: " 3.50000000000000E-0001".
 std::string format_scientific(double value);
 
+// A text value in the drawing's code page, ANSI_1252, from UTF-8: characters outside the code
+// page are written as "\\U+XXXX", as CAD programs read them; malformed UTF-8 gives U+FFFD.
+std::string format_text(std::string_view utf8);
+
 // Collects the groups of one file in memory.
 class DXF_Group_Stream {
 public:

@@ -19,6 +19,9 @@ void kommentar(DXF_Group_Stream& out) {
 void header(DXF_Group_Stream& out, const Coord3D& max, const Coord3D& min) {
     out.text_group(0, "SECTION");
     out.text_group(2, "HEADER");
+    // Texts are written in code page 1252 (format_text), which covers the program's languages.
+    out.text_group(9, "$DWGCODEPAGE");
+    out.text_group(3, "ANSI_1252");
     out.text_group(9, "$EXTMIN");
     out.point_group(10, min);
     out.text_group(9, "$EXTMAX");

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace trv {
 
@@ -161,5 +163,19 @@ enum Nummer : int {
 
 // The text of resource string nr in the active language; an unknown number gives "".
 std::string Ressource(int nr);
+
+// The English text of resource string nr, whatever language is active; an unknown number gives "".
+std::string RessourceEnglisch(int nr);
+
+// Every resource number, in the order of the table.
+std::vector<int> RessourcenNummern();
+
+// The active language module: given the key of a resource string (the name of its number, e.g.
+// "Unbenannt") and its English text, it returns the text in its language (UTF-8), or the English
+// text when it has none. Set by the program's language switching on the thread that uses the
+// core; an empty function restores the built-in English texts. The identifiers of the project
+// file format have no key and stay English in every language.
+using Sprachmodul = std::function<std::string(const char* schluessel, const char* englisch)>;
+void SetzeSprachmodul(Sprachmodul modul);
 
 } // namespace trv

@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -42,7 +43,9 @@ bool BildSpeichern(const std::string& pfad, const QImage& bild, const std::strin
     QBuffer puffer(&inhalt);
     puffer.open(QIODevice::WriteOnly);
     if (format.empty() || !bild.save(&puffer, format.c_str())) {
-        fehler = "the picture could not be encoded as " + format;
+        fehler = QCoreApplication::translate("Ausgabe", "the picture could not be encoded as %1")
+                     .arg(QString::fromStdString(format))
+                     .toStdString();
         return false;
     }
     return InDatei(pfad, inhalt, fehler);
@@ -61,7 +64,7 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
         svg.setResolution(aufloesung);
         QPainter canvas;
         if (!canvas.begin(&svg)) {
-            fehler = "the SVG picture could not be started";
+            fehler = QCoreApplication::translate("Ausgabe", "the SVG picture could not be started").toStdString();
             return false;
         }
         zeichnen(canvas);
@@ -101,7 +104,7 @@ bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
     }
     std::error_code ec;
     if (std::filesystem::file_size(temp.Pfad(), ec) == 0 || ec) {
-        fehler = "the PDF file was not written";
+        fehler = QCoreApplication::translate("Ausgabe", "the PDF file was not written").toStdString();
         return false;
     }
     return temp.Einsetzen(fehler);
@@ -114,7 +117,7 @@ bool DokumentDrucken(QPrinter& drucker, const std::function<bool(QPrinter&, std:
     }
     const QString ziel = drucker.outputFileName();
     if (ziel.isEmpty()) {
-        fehler = "no file named for the PDF document";
+        fehler = QCoreApplication::translate("Ausgabe", "no file named for the PDF document").toStdString();
         return false;
     }
     return PdfSpeichern(drucker, ziel.toStdString(), drucken, fehler);

@@ -2,6 +2,7 @@
 
 #include "printing/Seitenmasse.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -13,7 +14,7 @@ bool Druckauftrag(QPrinter& drucker, Seitenmasse& m, const std::function<void(QP
                   std::string& fehler) {
     QPainter canvas;
     if (!canvas.begin(&drucker)) {
-        fehler = "the printer could not be started";
+        fehler = QCoreApplication::translate("Ausgabe", "the printer could not be started").toStdString();
         return false;
     }
     bool ok = true;
@@ -29,7 +30,7 @@ bool Druckauftrag(QPrinter& drucker, Seitenmasse& m, const std::function<void(QP
     ok = canvas.end() && ok;
     m.SetStiftFaktor(1);
     if (!ok && fehler.empty()) {
-        fehler = "the printer could not finish the document";
+        fehler = QCoreApplication::translate("Ausgabe", "the printer could not finish the document").toStdString();
     }
     return ok;
 }

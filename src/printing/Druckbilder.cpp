@@ -2,6 +2,7 @@
 
 #include "printing/Seitenmasse.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -40,7 +41,7 @@ void LogoZeichnen(QPainter& p) {
     p.drawText(QRectF(50, 6, 96, 26), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VARNEL"));
     p.setFont(PixelSchrift(9));
     p.drawText(QRectF(50, 31, 96, 12), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("shear connectors"));
+               QCoreApplication::translate("Druckbilder", "shear connectors"));
 }
 
 // Writes text at the baseline y and returns the x after it.
@@ -87,7 +88,8 @@ void FormelZeichnen(QPainter& p) {
     x = Schreibe(p, x, zeile, QStringLiteral(" - x"), gross);
     x = Schreibe(p, x, zeile + 4, QStringLiteral("i-1"), klein);
     Schreibe(p, x, zeile, QStringLiteral(")"), gross);
-    Schreibe(p, 2, 52.5, QStringLiteral("n = number of data entries"), PixelSchrift(11));
+    Schreibe(p, 2, 52.5, QCoreApplication::translate("Druckbilder", "n = number of data entries"),
+             PixelSchrift(11));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "printing/StuecklisteDruck.h"
 #include "schedule/Stuecklistenregeln.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -30,7 +31,7 @@ bool ProjektDrucken(QPrinter& drucker, Seitenmasse& m, const TKModell& modell,
                     std::string& fehler) {
     const Projektdruckinhalt inhalt = ProjektdruckInhalt(modell);
     if (inhalt.Leer()) {
-        fehler = "no position is calculated and the connector schedule is empty";
+        fehler = QCoreApplication::translate("Ausgabe", "no position is calculated and the connector schedule is empty").toStdString();
         return false;
     }
     return Druckauftrag(

@@ -269,7 +269,7 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
 
     const QString praefix =
         Text(res::DxfVertikal) + QString::number(dorn.AnzahlBewY()) + QStringLiteral(" - T");
-    const QString suffix = QString::number(dorn.DurchmesserBewY()) + QStringLiteral(" U-bars");
+    const QString suffix = QString::number(dorn.DurchmesserBewY()) + Text(res::DxfBuegel);
     const int x = n.X0 - n.z / 2;
     const int breite = TextBreite(canvas, praefix + suffix);
     Hinweislinie(canvas,

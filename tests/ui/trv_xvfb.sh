@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program under a virtual X display, used as a user would: started with a project on
-# the command line, calculated with F9, saved with Ctrl+S.
+# the command line, the start window passed with Enter, calculated with F9, saved with Ctrl+S.
 # The saved file must then hold the calculated position.
 # usage: trv_xvfb.sh TRV TRV-CLI EXAMPLE WORKDIR
 set -euo pipefail
@@ -20,13 +20,20 @@ cat > "$work/ablauf.sh" <<SCRIPT
 set -eu
 "$trv" "$projekt" > "$work/trv.log" 2>&1 &
 pid=\$!
-fenster=""
-for i in \$(seq 1 100); do
-  fenster=\$(xdotool search --name "Varnel - TRV" 2>/dev/null | head -1 || true)
-  [ -n "\$fenster" ] && break
-  sleep 0.1
-done
-[ -n "\$fenster" ] || { echo "window did not appear"; kill \$pid; exit 1; }
+warten() { # window title pattern
+  for i in \$(seq 1 100); do
+    fenster=\$(xdotool search --onlyvisible --name "\$1" 2>/dev/null | head -1 || true)
+    [ -n "\$fenster" ] && return 0
+    sleep 0.1
+  done
+  echo "window '\$1' did not appear"; kill \$pid; exit 1
+}
+warten "Varnel - TRV"
+sleep 1
+import -window root "$work/start.png"
+xdotool windowfocus --sync "\$fenster"
+xdotool key Return
+warten "projekt"
 sleep 1
 xdotool windowfocus --sync "\$fenster"
 xdotool key F9

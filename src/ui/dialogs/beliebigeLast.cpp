@@ -56,7 +56,7 @@ protected:
         klein.setPointSizeF(normal.pointSizeF() * 0.75);
         const QString q = QStringLiteral("q");
         const QString index = QStringLiteral("Ed");
-        const QString rest = tr("(x) [kN/m]");
+        const QString rest = TfrmbeliebigeLast::tr("(x) [kN/m]");
         const QFontMetrics mn(normal);
         const QFontMetrics mk(klein);
         const int breite = mn.horizontalAdvance(q) + mk.horizontalAdvance(index) +

@@ -24,10 +24,6 @@ namespace trv {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Bildexport", text);
-}
-
 // Side of the square that holds the four result sketches of a sketch picture, px.
 constexpr int VierSkizzenSeite = 1000;
 
@@ -145,7 +141,7 @@ bool Bildexport::Schreiben(Bildquelle quelle, const QImage& bild, const QString&
         }
         const QSize groesse = SkizzenGroesse(quelle, bild);
         if (groesse.isEmpty()) {
-            fehler = "there is no picture to export";
+            fehler = Bildexport::tr("there is no picture to export").toStdString();
             return false;
         }
         return SvgSpeichern(
@@ -172,7 +168,7 @@ bool Bildexport::Schreiben(Bildquelle quelle, const QImage& bild, const QString&
         }
         const QSize groesse = SkizzenGroesse(quelle, bild);
         if (groesse.isEmpty()) {
-            fehler = "there is no picture to export";
+            fehler = Bildexport::tr("there is no picture to export").toStdString();
             return false;
         }
         return PdfSpeichern(
@@ -193,7 +189,7 @@ bool Bildexport::Schreiben(Bildquelle quelle, const QImage& bild, const QString&
     }
     default: // a bitmap or JPEG of the picture as shown
         if (bild.isNull()) {
-            fehler = "there is no picture to export";
+            fehler = Bildexport::tr("there is no picture to export").toStdString();
             return false;
         }
         return BildSpeichern(pfad, bild, fehler);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QImage>
 #include <QString>
 
@@ -21,6 +23,8 @@ enum class Bildquelle { Ergebnisseite, Skizze, Zoom };
 // default extension carry over from one export to the next for the life of the object (the
 // main window owns one and lends it to the zoom window).
 class Bildexport {
+    Q_DECLARE_TR_FUNCTIONS(Bildexport)
+
 public:
     // Types of the save dialog, counted from 1.
     enum Filter { Svg = 1, Bitmap = 2, Jpeg = 3, Pdf = 4 };

@@ -17,10 +17,6 @@ namespace trv {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Dokumente", text);
-}
-
 QString CadFormat(int filter) {
     return filter == CadBlockExport::Dwg ? QStringLiteral("dwg") : QStringLiteral("dxf");
 }
@@ -170,8 +166,8 @@ bool HandbuchOeffnen(const QStringList& ordner, Rueckfragen& fragen) {
         }
         return true;
     }
-    fragen.Meldung(tr("The file - ") + Handbuch +
-                   tr(" - was not found.The required file can only be installed from the CD "
+    fragen.Meldung(CadBlockExport::tr("The file - ") + Handbuch +
+                   CadBlockExport::tr(" - was not found.The required file can only be installed from the CD "
                       "version!"));
     return false;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +14,8 @@ class Rueckfragen;
 // The prepared CAD blocks of a connector type: the folder "CAD files" holds, per type and
 // format, "<type> Plan View Block.dxf", "... Side View Block.dxf" and "... End View Block.dxf".
 class CadBlockExport {
+    Q_DECLARE_TR_FUNCTIONS(CadBlockExport)
+
 public:
     // Types of the save dialog, counted from 1.
     enum Filter { Dxf = 1, Dwg = 2 };

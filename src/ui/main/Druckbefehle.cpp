@@ -19,10 +19,6 @@ namespace trv {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Druckbefehle", text);
-}
-
 // Runs one print job on the chosen printer; a PDF printer writes through a temporary file.
 bool Auftrag(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&)>& drucken,
              std::string& fehler) {
@@ -30,7 +26,7 @@ bool Auftrag(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&
     if (drucker.outputFormat() == QPrinter::PdfFormat) {
         const std::string ziel = drucker.outputFileName().toStdString();
         if (ziel.empty()) {
-            fehler = "no file was named for the PDF";
+            fehler = Druckbefehle::tr("no file was named for the PDF").toStdString();
             return false;
         }
         return PdfSpeichern(drucker, ziel, drucken, fehler);

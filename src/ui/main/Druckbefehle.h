@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include <QString>
 
 namespace trv {
@@ -13,6 +15,8 @@ class Rueckfragen;
 // the printer chosen with Printer Setup, or into a PDF file the user names when no printer is
 // installed. A PDF is complete before it replaces a file of that name.
 class Druckbefehle {
+    Q_DECLARE_TR_FUNCTIONS(Druckbefehle)
+
 public:
     Druckbefehle(Projektzustand& zustand, Druckerwahl& drucker, Rueckfragen& fragen);
 

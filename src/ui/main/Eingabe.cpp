@@ -503,12 +503,32 @@ void TfrmHauptMaske::retranslateUi() {
 }
 
 void TfrmHauptMaske::changeEvent(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::LanguageChange) {
+        // The text lists first: the panel and the list read them when their turn comes.
+        zustand_.TextlistenNeuLaden();
+    }
     QMainWindow::changeEvent(ereignis);
     if (ereignis->type() == QEvent::LanguageChange) {
         retranslateUi();
         MenueAufbauen();
         BaumAufbauen();
+        SpracheNeuAnzeigen();
     }
+}
+
+void TfrmHauptMaske::SpracheNeuAnzeigen() {
+    switch (zustand_.Modus()) {
+    case amUebersicht:
+        lvLastErgebnis_->ErgebnislisteFuellen(zustand_.Anwendung(), zustand_.Texte(),
+                                              zustand_.Dezimaltrenner());
+        break;
+    case amErgebnisblatt:
+        Vorschau();
+        break;
+    default:
+        break;
+    }
+    SkizzeZeichnen();
 }
 
 // --- project and positions ------------------------------------------------------

@@ -95,6 +95,8 @@ private:
     void StatusleisteAufbauen();
     void BefehleVerbinden();
     void retranslateUi();
+    // Lists, sketch and sheet drawn again in the language just activated.
+    void SpracheNeuAnzeigen();
 
     void ModusAnwenden(TAnzeigeModus modus);
     void ProjektAnzeigen();
