@@ -158,6 +158,17 @@ Die übrigen Positionen und die Stückliste drucken?</translation>
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>The help file %1 was not found.</source>
+        <translation>Die Hilfedatei %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>Die Hilfedatei %1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>Projektbefehle</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connectors</source>
@@ -744,7 +755,7 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Reinforcement for Varnel shear connector in the building </source>
         <comment>DxfTitel</comment>
-        <translation>Bewehrung für Varnel-Querkraftdorne im Bauvorhaben </translation>
+        <translation>Bewehrung im Bauteil für Varnel-Querkraftdorn </translation>
     </message>
     <message>
         <source>Plan view</source>
@@ -941,6 +952,13 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Intermediate result for reinforcement </source>
         <translation>Zwischenergebnis der Bewehrung </translation>
+    </message>
+</context>
+<context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation>Die gewählte Sprache ist nicht verfügbar!</translation>
     </message>
 </context>
 <context>
@@ -1615,6 +1633,56 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>trv::THilfeKnopf</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Help on this window</source>
+        <translation>Hilfe zu diesem Fenster</translation>
+    </message>
+</context>
+<context>
+    <name>trv::THilfefenster</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors - Help</source>
+        <translation>Varnel - TRV / ZEDE Querkraftdorne - Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Suche</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>Suchen &amp;nach:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Using the help</source>
+        <translation>Hilfe benutzen</translation>
+    </message>
+</context>
+<context>
     <name>trv::TStuecklistenExportDialog</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connector - Export Connector Schedule</source>
@@ -2180,6 +2248,21 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
     <message>
         <source>No: </source>
         <translation>Nr.: </translation>
+    </message>
+</context>
+<context>
+    <name>trv::TfrmSplash</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors</source>
+        <translation>Varnel - TRV / ZEDE Querkraftdorne</translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation>Programm &amp;starten</translation>
+    </message>
+    <message>
+        <source>Show the program in %1</source>
+        <translation>Programm auf %1 anzeigen</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,17 @@ Print the other positions and the connector schedule?</source>
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>The help file %1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Projektbefehle</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connectors</source>
@@ -929,6 +940,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>trv::Befehle</name>
     <message>
         <source>&amp;New...</source>
@@ -1600,6 +1618,56 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>trv::THilfeKnopf</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help on this window</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>trv::THilfefenster</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors - Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Using the help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>trv::TStuecklistenExportDialog</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connector - Export Connector Schedule</source>
@@ -2160,6 +2228,21 @@ The program has been tested with care on the operating systems named in the manu
     </message>
     <message>
         <source>No: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>trv::TfrmSplash</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

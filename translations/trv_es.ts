@@ -158,6 +158,17 @@ Print the other positions and the connector schedule?</source>
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>The help file %1 was not found.</source>
+        <translation>No se ha encontrado el archivo de ayuda %1.</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de ayuda %1.</translation>
+    </message>
+</context>
+<context>
     <name>Projektbefehle</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connectors</source>
@@ -944,6 +955,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation>¡El idioma seleccionado no está disponible!</translation>
+    </message>
+</context>
+<context>
     <name>trv::Befehle</name>
     <message>
         <source>&amp;New...</source>
@@ -1615,6 +1633,56 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>trv::THilfeKnopf</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Help on this window</source>
+        <translation>Ayuda sobre esta ventana</translation>
+    </message>
+</context>
+<context>
+    <name>trv::THilfefenster</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors - Help</source>
+        <translation>Varnel - Conectores de cortante TRV / ZEDE - Ayuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>Í&amp;ndice</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>Buscar &amp;término:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Contenido</translation>
+    </message>
+    <message>
+        <source>Using the help</source>
+        <translation>Uso de la ayuda</translation>
+    </message>
+</context>
+<context>
     <name>trv::TStuecklistenExportDialog</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connector - Export Connector Schedule</source>
@@ -2180,6 +2248,21 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
     <message>
         <source>No: </source>
         <translation>N.º: </translation>
+    </message>
+</context>
+<context>
+    <name>trv::TfrmSplash</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors</source>
+        <translation>Varnel - Conectores de cortante TRV / ZEDE</translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation>&amp;Iniciar el programa</translation>
+    </message>
+    <message>
+        <source>Show the program in %1</source>
+        <translation>Mostrar el programa en %1</translation>
     </message>
 </context>
 <context>

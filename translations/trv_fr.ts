@@ -158,6 +158,17 @@ Imprimer les autres positions et la nomenclature des goujons ?</translation>
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>The help file %1 was not found.</source>
+        <translation>Le fichier d&apos;aide %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>Le fichier d&apos;aide %1 ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
     <name>Projektbefehle</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connectors</source>
@@ -944,6 +955,13 @@ Voulez-vous la remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation>La langue choisie n&apos;est pas disponible !</translation>
+    </message>
+</context>
+<context>
     <name>trv::Befehle</name>
     <message>
         <source>&amp;New...</source>
@@ -1615,6 +1633,56 @@ Voulez-vous la remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>trv::THilfeKnopf</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Help on this window</source>
+        <translation>Aide sur cette fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>trv::THilfefenster</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors - Help</source>
+        <translation>Varnel - Goujons de cisaillement TRV / ZEDE - Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Chercher :</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Using the help</source>
+        <translation>Utiliser l&apos;aide</translation>
+    </message>
+</context>
+<context>
     <name>trv::TStuecklistenExportDialog</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connector - Export Connector Schedule</source>
@@ -2180,6 +2248,21 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
     <message>
         <source>No: </source>
         <translation>N° : </translation>
+    </message>
+</context>
+<context>
+    <name>trv::TfrmSplash</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors</source>
+        <translation>Varnel - Goujons de cisaillement TRV / ZEDE</translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation>&amp;Démarrer le programme</translation>
+    </message>
+    <message>
+        <source>Show the program in %1</source>
+        <translation>Afficher le programme en %1</translation>
     </message>
 </context>
 <context>

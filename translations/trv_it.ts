@@ -158,6 +158,17 @@ Stampare le altre posizioni e la distinta connettori?</translation>
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>The help file %1 was not found.</source>
+        <translation>Il file della guida %1 non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>Il file della guida %1 non può essere letto.</translation>
+    </message>
+</context>
+<context>
     <name>Projektbefehle</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connectors</source>
@@ -944,6 +955,13 @@ Sovrascriverla?</translation>
     </message>
 </context>
 <context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation>La lingua selezionata non è disponibile!</translation>
+    </message>
+</context>
+<context>
     <name>trv::Befehle</name>
     <message>
         <source>&amp;New...</source>
@@ -1615,6 +1633,56 @@ Sovrascriverla?</translation>
     </message>
 </context>
 <context>
+    <name>trv::THilfeKnopf</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Guida</translation>
+    </message>
+    <message>
+        <source>Help on this window</source>
+        <translation>Guida su questa finestra</translation>
+    </message>
+</context>
+<context>
+    <name>trv::THilfefenster</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors - Help</source>
+        <translation>Varnel - Connettori a taglio TRV / ZEDE - Guida</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommario</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Ricerca</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>&amp;Cerca:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommario</translation>
+    </message>
+    <message>
+        <source>Using the help</source>
+        <translation>Uso della guida</translation>
+    </message>
+</context>
+<context>
     <name>trv::TStuecklistenExportDialog</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connector - Export Connector Schedule</source>
@@ -2180,6 +2248,21 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
     <message>
         <source>No: </source>
         <translation>N.: </translation>
+    </message>
+</context>
+<context>
+    <name>trv::TfrmSplash</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors</source>
+        <translation>Varnel - Connettori a taglio TRV / ZEDE</translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation>&amp;Avvia il programma</translation>
+    </message>
+    <message>
+        <source>Show the program in %1</source>
+        <translation>Mostra il programma in %1</translation>
     </message>
 </context>
 <context>

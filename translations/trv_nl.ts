@@ -158,6 +158,17 @@ Wilt u de overige posities en de stuklijst afdrukken?</translation>
     </message>
 </context>
 <context>
+    <name>Hilfe</name>
+    <message>
+        <source>The help file %1 was not found.</source>
+        <translation>Het helpbestand %1 is niet gevonden.</translation>
+    </message>
+    <message>
+        <source>The help file %1 cannot be read.</source>
+        <translation>Het helpbestand %1 kan niet worden gelezen.</translation>
+    </message>
+</context>
+<context>
     <name>Projektbefehle</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connectors</source>
@@ -939,6 +950,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>TfrmSplash</name>
+    <message>
+        <source>Selected language not available!</source>
+        <translation>De gekozen taal is niet beschikbaar!</translation>
+    </message>
+</context>
+<context>
     <name>trv::Befehle</name>
     <message>
         <source>&amp;New...</source>
@@ -1610,6 +1628,56 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>trv::THilfeKnopf</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Help on this window</source>
+        <translation>Help bij dit venster</translation>
+    </message>
+</context>
+<context>
+    <name>trv::THilfefenster</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors - Help</source>
+        <translation>Varnel - TRV / ZEDE dwarskrachtdeuvels - Help</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>In&amp;dex</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Zoeken</translation>
+    </message>
+    <message>
+        <source>&amp;Look for:</source>
+        <translation>Zoeken &amp;naar:</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vooruit</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhoud</translation>
+    </message>
+    <message>
+        <source>Using the help</source>
+        <translation>De help gebruiken</translation>
+    </message>
+</context>
+<context>
     <name>trv::TStuecklistenExportDialog</name>
     <message>
         <source>Varnel - TRV / ZEDE Shear Connector - Export Connector Schedule</source>
@@ -2175,6 +2243,21 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
     <message>
         <source>No: </source>
         <translation>Nr.: </translation>
+    </message>
+</context>
+<context>
+    <name>trv::TfrmSplash</name>
+    <message>
+        <source>Varnel - TRV / ZEDE Shear Connectors</source>
+        <translation>Varnel - TRV / ZEDE dwarskrachtdeuvels</translation>
+    </message>
+    <message>
+        <source>&amp;Start Program</source>
+        <translation>Programma &amp;starten</translation>
+    </message>
+    <message>
+        <source>Show the program in %1</source>
+        <translation>Het programma in het %1 tonen</translation>
     </message>
 </context>
 <context>

@@ -50,6 +50,9 @@ TKAnordnung EinzeldornAnordnen(TKAnwendung& anwendung, int typ) {
     erg.SetAnzDorn(typ, 1);
     de.SetDornAbstand({links, rechts});
     de.SetFSdIst(anwendung.BelastungDesign().Punktlast().Fd());
+    // A single connector has no neighbour: the lever arm of the secondary reinforcement takes
+    // the type's standard spacing, never a spacing left over from a row calculated before.
+    de.SetIstMinAchs(erg.DornDaten(typ).StdAchsabstand());
     ErforderlicheFlaechen(anwendung, typ);
     de.Setby(std::min(2 * std::min(links, rechts),
                       static_cast<double>(static_cast<long double>(links) + rechts)));

@@ -32,6 +32,15 @@ int TKProfilraster::Suchen(const std::string& x) const {
     return -1;
 }
 
+int TKProfilraster::LetzteZeileBei(double x, char dezimaltrenner) const {
+    for (int i = AnzZeilen() - 1; i >= 0; --i) {
+        if (EingabeZahl(zeilen_[static_cast<std::size_t>(i)].x, dezimaltrenner) == x) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 void TKProfilraster::Anfuegen(const std::string& x, const std::string& q) {
     // Only a lone empty row is filled: appending never overwrites a pair.
     if (zeilen_.size() == 1 && zeilen_[0].x.empty()) {

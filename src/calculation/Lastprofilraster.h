@@ -30,6 +30,8 @@ public:
 
     // The first row whose x text equals x exactly (as text: "1000" and "1000,0" differ), or -1.
     int Suchen(const std::string& x) const;
+    // The last row whose x is the number x (a profile keeps equal x in the order entered), or -1.
+    int LetzteZeileBei(double x, char dezimaltrenner) const;
     // A new pair: into the only row while it is empty, else appended.
     void Anfuegen(const std::string& x, const std::string& q);
     void Setzen(int zeile, const std::string& x, const std::string& q);

@@ -5,6 +5,7 @@
 #include "model/Modell.h"
 #include "model/Zahlen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -90,7 +91,9 @@ void AnzahlPositionenSetzen(StuecklistenEintrag& eintrag, int n) {
 }
 
 bool IstAktiv(const StuecklistenEintrag& eintrag) {
-    return Feld(eintrag, stk::Status) == Ressource(res::StatusAktiv);
+    const std::string& status = Feld(eintrag, stk::Status);
+    return status == Ressource(res::StatusAktiv) ||
+           std::find(AktivTexte.begin(), AktivTexte.end(), status) != AktivTexte.end();
 }
 
 std::vector<const StuecklistenEintrag*>

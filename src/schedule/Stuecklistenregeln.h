@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trv {
@@ -55,8 +57,13 @@ bool InStueckliste(TKModell& modell, const std::string& k, const UeberschreibenF
 // Sets the number of identical positions n and the total n * connectors per position.
 void AnzahlPositionenSetzen(StuecklistenEintrag& eintrag, int n);
 
-// True when the entry's status is the current language's "Active" text; an entry saved under
-// another language (or without a status) is not active.
+// The "Active" status of the program's languages (English, German, French, Italian, Dutch,
+// Spanish), as their modules write it into a project.
+inline constexpr std::array<std::string_view, 6> AktivTexte{"Active", "Aktiv",  "Actif",
+                                                            "Attivo", "Actief", "Activa"};
+
+// True when the entry's status is the "Active" text of the current language or of any of the
+// program's languages: a project saved under one language keeps its schedule under another.
 bool IstAktiv(const StuecklistenEintrag& eintrag);
 
 // The active entries in schedule order (they are numbered 1, 2, ... in every output).

@@ -150,6 +150,27 @@ TEST(TKTRVBemessung, SingleConnectorKeepsTheEdgeDistancesAsSpacings) {
     EXPECT_FALSE(de.Fehler().Enthaelt(3));
 }
 
+// The secondary reinforcement of a single connector once depended on the spacing that a row
+// calculated earlier on the same position had left behind.
+TEST(TKTRVBemessung, SingleConnectorReinforcementDoesNotDependOnAnEarlierRow) {
+    TKAnwendung frisch = Einzeldorn(80);
+    Bemessen(frisch);
+    TKAnwendung vorher = Reihe(60, 6000);
+    Bemessen(vorher);
+    vorher.SetAnwendungsfall(0);
+    vorher.Geometrie() = frisch.Geometrie();
+    vorher.BelastungDesign() = frisch.BelastungDesign();
+    Bemessen(vorher);
+    for (int typ = 0; typ < 14; ++typ) {
+        const TKDornErgebnis& a = frisch.Ergebnisse().DornErgebnis(typ);
+        const TKDornErgebnis& b = vorher.Ergebnisse().DornErgebnis(typ);
+        EXPECT_DOUBLE_EQ(b.IstMinAchs(), frisch.Ergebnisse().DornDaten(typ).StdAchsabstand());
+        EXPECT_DOUBLE_EQ(b.AsxErf(), a.AsxErf()) << "type " << typ;
+        EXPECT_DOUBLE_EQ(b.AsxIst(), a.AsxIst()) << "type " << typ;
+        EXPECT_EQ(b.Status(), a.Status()) << "type " << typ;
+    }
+}
+
 TEST(TKTRVBemessung, ProposalIsTheFewestConnectorsLowestTypeFirst) {
     TKAnwendung a = Reihe(60, 4000, 300);
     Bemessen(a);

@@ -88,13 +88,17 @@ TEST(Stuecklistenregeln, AnzahlPositionenSetztSumme) {
     EXPECT_EQ(e[4], "36");
 }
 
-TEST(Stuecklistenregeln, StatusEinerAnderenSpracheIstNichtAktiv) {
-    auto l = Liste({1, 2, 3});
+// A schedule saved under German must not lose its entries when opened under English: they
+// would be missing from the printed schedule and the order.
+TEST(Stuecklistenregeln, StatusEinerAnderenSpracheBleibtAktiv) {
+    auto l = Liste({1, 2, 3, 4});
     l[1][stk::Status] = "Aktiv";
+    l[2][stk::Status] = "Nicht aktiv";
+    l[3][stk::Status] = "Inactif";
     const auto aktiv = AktiveEintraege(l);
     ASSERT_EQ(aktiv.size(), 2u);
     EXPECT_EQ(aktiv[0], &l[0]);
-    EXPECT_EQ(aktiv[1], &l[2]);
+    EXPECT_EQ(aktiv[1], &l[1]);
 }
 
 // A project with three positions; position nr has nr * 4 connectors of type TRV 30 (index 3)

@@ -97,7 +97,7 @@ TEST_F(StuecklistePdf, NurAktiveEintraegeFortlaufendNummeriert) {
 TEST_F(StuecklistePdf, OhneAktiveEintraegeNurRahmenBemerkungUndKopf) {
     StuecklistenDruckdaten d = Liste(2);
     for (auto& e : d.Eintraege) {
-        e[stk::Status] = "Aktiv";
+        e[stk::Status] = "Nicht aktiv";
     }
     const QString pdf = Drucken(d);
     EXPECT_EQ(test::PdfInfoLesen(pdf).Seiten, 1);

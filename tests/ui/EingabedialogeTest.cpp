@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "model/Zahlen.h"
+
 #include <gtest/gtest.h>
 
 namespace trv::test {
@@ -142,6 +144,35 @@ TEST_F(ProfilDialog, AddAsksBeforeOverwritingTheSameText) {
     Paar("0", "1");
     EXPECT_TRUE(dialog.Aendern());
     EXPECT_EQ(Belastung().GetPunkt(0), (TKPunkt{0, 1}));
+}
+
+TEST_F(ProfilDialog, GridFollowsTheSortedProfileAfterEveryChange) {
+    dialog.Aktivieren();
+    const auto gridIstProfil = [this] {
+        ASSERT_EQ(dialog.Raster()->rowCount(), static_cast<int>(Belastung().AnzPunkte()));
+        for (int i = 0; i < dialog.Raster()->rowCount(); ++i) {
+            const TKPunkt p = Belastung().GetPunkt(static_cast<std::size_t>(i));
+            EXPECT_EQ(EingabeZahl(Zelle(i, 0).toStdString(), ','), p.x) << "row " << i;
+            EXPECT_EQ(EingabeZahl(Zelle(i, 1).toStdString(), ','), p.y) << "row " << i;
+        }
+    };
+    Paar("500", "12,5");
+    EXPECT_TRUE(dialog.Hinzufuegen());
+    gridIstProfil();
+    EXPECT_EQ(Zelle(1, 0), "500");
+    EXPECT_EQ(dialog.AktuelleZeile(), 1) << "the pair entered stays selected";
+    // A change that moves the first pair behind its neighbours.
+    dialog.ZeileWaehlen(0);
+    Paar("2500", "1");
+    EXPECT_TRUE(dialog.Aendern());
+    gridIstProfil();
+    EXPECT_EQ(Zelle(2, 0), "2500");
+    EXPECT_EQ(dialog.AktuelleZeile(), 2);
+    // Deleting keeps the order; the row below is selected.
+    dialog.ZeileWaehlen(0);
+    EXPECT_TRUE(dialog.Loeschen());
+    gridIstProfil();
+    EXPECT_EQ(dialog.xKoordinate()->text(), "1000");
 }
 
 TEST_F(ProfilDialog, RefusedPairsLeaveGridAndProfile) {

@@ -9,6 +9,7 @@
 #include "ui/dialogs/BST500.h"
 #include "ui/dialogs/Fokuswechsel.h"
 #include "ui/dialogs/Hinweisleiste.h"
+#include "ui/hilfe/Hilfe.h"
 #include "ui/main/Projektzustand.h"
 
 #include <QCoreApplication>
@@ -198,6 +199,7 @@ TfrmBewehrung::TfrmBewehrung(Projektzustand& zustand, QWidget* eltern)
     knoepfe->addStretch();
     knoepfe->addWidget(OKBtn_);
     knoepfe->addWidget(CancelBtn_);
+    knoepfe->addWidget(new THilfeKnopf(QStringLiteral("MaskeBewehrung"), this));
 
     auto* haupt = new QVBoxLayout(this);
     haupt->addWidget(lblAktDorn_);

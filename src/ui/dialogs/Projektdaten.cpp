@@ -1,6 +1,7 @@
 #include "ui/dialogs/Projektdaten.h"
 
 #include "ui/dialogs/Fokuswechsel.h"
+#include "ui/hilfe/Hilfe.h"
 #include "ui/main/Projektzustand.h"
 
 #include <QEvent>
@@ -73,6 +74,7 @@ TfrmProjektdaten::TfrmProjektdaten(const TKProjektdaten& daten, QString heute, Q
     knoepfe->addStretch();
     knoepfe->addWidget(OKBtn_);
     knoepfe->addWidget(CancelBtn_);
+    knoepfe->addWidget(new THilfeKnopf(QStringLiteral("MaskeProjektdaten"), this));
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(felder);
     haupt->addLayout(knoepfe);

@@ -3,6 +3,7 @@
 #include "files/Explorer.h"
 #include "ui/dialogs/Fokuswechsel.h"
 #include "ui/dialogs/Hinweisleiste.h"
+#include "ui/hilfe/Hilfe.h"
 
 #include <QDir>
 #include <QEvent>
@@ -96,6 +97,7 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektbefehle& befehle, Rueckfrage
     knoepfe->addWidget(OKBtn_);
     knoepfe->addWidget(Button1_);
     knoepfe->addWidget(CancelBtn_);
+    knoepfe->addWidget(new THilfeKnopf(QStringLiteral("MaskeProjektverwaltung"), this));
     auto* haupt = new QVBoxLayout(this);
     haupt->addLayout(oben, 3);
     haupt->addWidget(lblPositionen_);

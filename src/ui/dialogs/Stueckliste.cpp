@@ -7,6 +7,7 @@
 #include "printing/StuecklisteDruck.h"
 #include "schedule/Stuecklistenregeln.h"
 #include "ui/dialogs/StuecklisteExport.h"
+#include "ui/hilfe/Hilfe.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektzustand.h"
 #include "ui/main/Rueckfragen.h"
@@ -294,6 +295,7 @@ TfrmStueckliste::TfrmStueckliste(Projektzustand& zustand, Druckerwahl& druckerwa
     }
     knoepfe->addStretch(1);
     knoepfe->addWidget(OKBtn);
+    knoepfe->addWidget(new THilfeKnopf(QStringLiteral("MaskeStueckliste"), this));
 
     auto* inhalt = new QVBoxLayout;
     inhalt->addWidget(pnlListe, 1);

@@ -1,7 +1,9 @@
 #include "ui/dialogs/beliebigeLast.h"
 
 #include "model/Modell.h"
+#include "model/Zahlen.h"
 #include "sketches/Skizzen.h"
+#include "ui/hilfe/Hilfe.h"
 #include "ui/main/Eingabefeld.h"
 #include "ui/main/EnterWeiter.h"
 #include "ui/main/Projektzustand.h"
@@ -24,6 +26,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace trv {
 
@@ -161,6 +164,8 @@ TfrmbeliebigeLast::TfrmbeliebigeLast(Projektzustand& zustand, Rueckfragen& frage
     // Enter moves between the controls here; it must never close the dialog.
     okBtn_->setAutoDefault(false);
     cancelBtn_->setAutoDefault(false);
+    ende->addButton(new THilfeKnopf(QStringLiteral("MaskeQuerkraft"), this),
+                    QDialogButtonBox::HelpRole);
     spalte->addWidget(ende);
     sbInfo_ = new QStatusBar(this);
     sbInfo_->setSizeGripEnabled(false);
@@ -279,8 +284,14 @@ bool TfrmbeliebigeLast::Uebernehmen(const TKProfilraster& neu, int zeile) {
         fragen_.Meldung(Text(EingabeMeldung(TEingabeFehler::KeineZahl)));
         return false;
     }
-    raster_ = neu;
-    RasterZeigen(zeile);
+    // The list shows the profile as it is stored: sorted by x, the numbers as the program
+    // writes them. The row entered or changed stays selected.
+    const std::optional<double> x =
+        zeile >= 0 && zeile < neu.AnzZeilen()
+            ? EingabeZahl(neu.Zeilen()[static_cast<std::size_t>(zeile)].x, Trenner())
+            : std::nullopt;
+    raster_ = TKProfilraster::AusProfil(zustand_.Anwendung().BelastungDesign(), Trenner());
+    RasterZeigen(x ? raster_.LetzteZeileBei(*x, Trenner()) : zeile);
     imgQuerlastverlauf_->update();
     return true;
 }

@@ -230,6 +230,7 @@ void Befehle::retranslateUi() {
     // The usual key of engineering programs for "calculate", so the command most used is one
     // key away.
     mnuNeuBerechnung->setShortcut(QKeySequence(tr("F9")));
+    mnuHilfeInhalt->setShortcut(QKeySequence(QKeySequence::HelpContents));
 }
 
 } // namespace trv

@@ -1,5 +1,7 @@
 #include "ui/main/Eingabe.h"
 
+#include "ui/hilfe/Hilfe.h"
+
 #include "model/Modell.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Positionsskizzen.h"
@@ -51,6 +53,7 @@
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -85,6 +88,11 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
     druck_ = std::make_unique<Druckbefehle>(zustand_, *drucker_, *fragen_);
     cadBloecke_ = std::make_unique<CadBlockExport>(zustand_, *fragen_, *filterdialog_,
                                                    plattform::DatenOrdner());
+    hilfe_ = std::make_unique<Hilfe>(
+        plattform::DatenOrdner(),
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+            QStringLiteral("/hilfe"),
+        this);
     FensterAufbauen();
     zoom_ = new TfrmZoom(zustand_, *bildexport_, this);
     BefehleVerbinden();
@@ -712,6 +720,9 @@ void TfrmHauptMaske::DialogeVerbinden() {
     verbinde(b.popmnuVergroessern, [this] { zoom_->Zeigen(); });
     verbinde(b.mnuDornDXFExport, [this] { cadBloecke_->Ausfuehren(); });
     verbinde(b.mnuTRVKatalog, [this] { HandbuchOeffnen(plattform::DatenOrdner(), *fragen_); });
+    verbinde(b.mnuHilfeInhalt, [] { Hilfe::Programm()->Inhalt(); });
+    verbinde(b.mnuHilfeSuchen, [] { Hilfe::Programm()->Stichwortsuche(); });
+    verbinde(b.mnuUeberHilfe, [] { Hilfe::Programm()->UeberHilfe(); });
 }
 
 void TfrmHauptMaske::Bewehrung() {

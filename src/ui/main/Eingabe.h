@@ -32,6 +32,7 @@ class TfrmBemessung;
 class TfrmZoom;
 class Bildexport;
 class CadBlockExport;
+class Hilfe;
 class Druckbefehle;
 class QtFilterdialog;
 class TEingabebaum;
@@ -159,6 +160,7 @@ private:
     std::unique_ptr<Bildexport> bildexport_;
     std::unique_ptr<Druckbefehle> druck_;
     std::unique_ptr<CadBlockExport> cadBloecke_;
+    std::unique_ptr<Hilfe> hilfe_;
     TfrmZoom* zoom_ = nullptr;
     QLabel* statusfelder_[3] = {nullptr, nullptr, nullptr};
 };
