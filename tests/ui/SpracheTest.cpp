@@ -3,6 +3,7 @@
 #include "../render/PdfText.h"
 #include "Hauptfenster.h"
 #include "Testrueckfragen.h"
+#include "dxf/DxfBewehrung.h"
 #include "files/Einstellungen.h"
 #include "files/Ressourcen.h"
 #include "platform/Sprachmodule.h"
@@ -306,6 +307,29 @@ TEST(SpracheTest, LaufendesHauptfensterWechseltAufDeutsch) {
         EXPECT_TRUE(h.fragen.Meldungen.front().startsWith(
             QStringLiteral("Das Projekt enthält nur eine Position.")))
             << h.fragen.Meldungen.front().toStdString();
+
+        // The reinforcement drawing: the German texts in the drawing's code page, as a CAD
+        // reader decodes them.
+        {
+            QTemporaryDir ordner;
+            const std::string dxf = ordner.filePath(QStringLiteral("bewehrung.dxf")).toStdString();
+            h->findChild<QAction*>(QStringLiteral("mnuNeuBerechnung"))->trigger();
+            std::string fehler;
+            ASSERT_TRUE(dxf::DxfBewehrungSpeichern(h->Zustand().Anwendung(), dxf, '.', fehler))
+                << fehler;
+            QProcess ezdxf;
+            ezdxf.start(QStringLiteral("/usr/bin/python3"),
+                        {QStringLiteral("-c"),
+                         QStringLiteral("import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
+                                        "print(d.encoding); "
+                                        "[print(e.dxf.text) for e in d.modelspace().query('TEXT')]"),
+                         QString::fromStdString(dxf)});
+            ASSERT_TRUE(ezdxf.waitForFinished(60000));
+            const QString texte = QString::fromUtf8(ezdxf.readAllStandardOutput());
+            EXPECT_EQ(ezdxf.exitCode(), 0) << ezdxf.readAllStandardError().toStdString();
+            EXPECT_TRUE(texte.startsWith(QStringLiteral("cp1252"))) << texte.toStdString();
+            EXPECT_TRUE(texte.contains(QStringLiteral("Bügel"))) << texte.toStdString();
+        }
 
         // The printed sheet.
         if (!Druckerwahl::DruckerInstalliert()) {
