@@ -16,7 +16,7 @@ foreach(sprache de en)
   list(APPEND TRV_HILFEDATEIEN "${qch}")
 endforeach()
 
-add_executable(trv_handbuch src/handbuch/HandbuchErzeugen.cpp)
+add_executable(trv_handbuch src/werkzeuge/HandbuchErzeugen.cpp)
 target_link_libraries(trv_handbuch PRIVATE Qt6::Gui)
 file(GLOB TRV_HANDBUCH_SEITEN CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/doc/help/en/*.html")
 set(TRV_HANDBUCH "${CMAKE_BINARY_DIR}/TRV Manual.pdf")

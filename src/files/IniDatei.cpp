@@ -202,7 +202,13 @@ void TKIniDatei::SchreibeFloat(const std::string& sektion, const std::string& sc
 }
 
 std::filesystem::path IniPfadBestimmen(const std::filesystem::path& programmOrdner) {
-    if (!programmOrdner.empty() && ::access(programmOrdner.c_str(), W_OK) == 0) {
+    // An installed program (<prefix>/bin beside <prefix>/share/trv) never writes into its
+    // installation, not even when it runs for an administrator who could.
+    std::error_code fehler;
+    const bool installiert =
+        !programmOrdner.empty() &&
+        fs::is_directory(programmOrdner.parent_path() / "share" / "trv", fehler);
+    if (!installiert && !programmOrdner.empty() && ::access(programmOrdner.c_str(), W_OK) == 0) {
         return programmOrdner / "trv.INI";
     }
     fs::path basis;

@@ -41,8 +41,9 @@ private:
     TKRegional regional_;
 };
 
-// Where the INI file lives: beside the executable as "trv.INI" when that folder is writable,
-// otherwise $XDG_CONFIG_HOME/trv/trv.INI (default ~/.config/trv/trv.INI).
+// Where the INI file lives: beside the executable as "trv.INI" when that folder is writable and
+// not an installation's bin folder (one with ../share/trv beside it), otherwise
+// $XDG_CONFIG_HOME/trv/trv.INI (default ~/.config/trv/trv.INI).
 std::filesystem::path IniPfadBestimmen(const std::filesystem::path& programmOrdner);
 
 } // namespace trv

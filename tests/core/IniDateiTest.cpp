@@ -149,6 +149,16 @@ TEST_F(IniDateiTest, LocationBesideAWritableProgramFolder) {
     EXPECT_EQ(pfad.parent_path().filename(), "trv");
 }
 
+TEST_F(IniDateiTest, InstalledProgramKeepsItsSettingsInTheUsersFolder) {
+    // <prefix>/bin/trv beside <prefix>/share/trv, writable (an administrator's run).
+    fs::create_directories(ordner_ / "bin");
+    fs::create_directories(ordner_ / "share" / "trv");
+    const fs::path pfad = IniPfadBestimmen(ordner_ / "bin");
+    EXPECT_NE(pfad.parent_path(), ordner_ / "bin");
+    EXPECT_EQ(pfad.filename(), "trv.INI");
+    EXPECT_EQ(pfad.parent_path().filename(), "trv");
+}
+
 // A settings file kept elsewhere and linked beside the program stays linked when a value
 // is written.
 TEST_F(IniDateiTest, WritesThroughALinkedSettingsFile) {

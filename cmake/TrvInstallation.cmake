@@ -1,0 +1,78 @@
+# Installation into any prefix and the Debian package.
+#   <prefix>/bin/trv, trv-cli
+#   <prefix>/share/trv/            language modules, "CAD files", the manual, the help
+#   <prefix>/share/applications/   desktop entry; share/mime/packages: the project file type
+#   <prefix>/share/icons/hicolor/  the program's icon (SVG and PNG); share/metainfo: AppStream
+include(GNUInstallDirs)
+set(TRV_APP_ID ch.varnel.trv)
+set(TRV_PAKET "${CMAKE_SOURCE_DIR}/packaging")
+
+install(TARGETS trv trv-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES "${TRV_PAKET}/${TRV_APP_ID}.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES "${TRV_PAKET}/${TRV_APP_ID}.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES "${TRV_PAKET}/${TRV_APP_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES "${TRV_PAKET}/${TRV_APP_ID}.svg"
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The PNG sizes of the icon, drawn from the SVG by Qt's renderer.
+add_executable(trv_symbol_png src/werkzeuge/SymbolPng.cpp)
+target_link_libraries(trv_symbol_png PRIVATE Qt6::Gui Qt6::Svg)
+set(TRV_SYMBOLE)
+foreach(groesse 16 24 32 48 64 128 256)
+  set(png "${CMAKE_BINARY_DIR}/symbole/${groesse}/${TRV_APP_ID}.png")
+  add_custom_command(OUTPUT "${png}"
+                     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/symbole/${groesse}"
+                     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                             $<TARGET_FILE:trv_symbol_png> "${TRV_PAKET}/${TRV_APP_ID}.svg" ${groesse} "${png}"
+                     DEPENDS trv_symbol_png "${TRV_PAKET}/${TRV_APP_ID}.svg"
+                     COMMENT "Icon ${groesse} px")
+  list(APPEND TRV_SYMBOLE "${png}")
+  install(FILES "${png}" DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${groesse}x${groesse}/apps)
+endforeach()
+add_custom_target(trv_symbole ALL DEPENDS ${TRV_SYMBOLE})
+
+# Debian's copyright file, the compressed changelog and manual pages.
+set(TRV_GZ)
+foreach(datei changelog trv.1 trv-cli.1)
+  set(gz "${CMAKE_BINARY_DIR}/paket/${datei}.gz")
+  add_custom_command(OUTPUT "${gz}"
+                     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/paket"
+                     COMMAND gzip -9nc "${TRV_PAKET}/${datei}" > "${gz}"
+                     DEPENDS "${TRV_PAKET}/${datei}" VERBATIM)
+  list(APPEND TRV_GZ "${gz}")
+endforeach()
+add_custom_target(trv_paketdateien ALL DEPENDS ${TRV_GZ})
+install(FILES "${TRV_PAKET}/copyright" "${CMAKE_BINARY_DIR}/paket/changelog.gz"
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES "${CMAKE_BINARY_DIR}/paket/trv.1.gz" "${CMAKE_BINARY_DIR}/paket/trv-cli.1.gz"
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(DIRECTORY "${CMAKE_SOURCE_DIR}/examples/" DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
+        FILES_MATCHING PATTERN "*.TRV")
+
+# cpack -G DEB
+set(CPACK_PACKAGE_NAME trv)
+set(CPACK_PACKAGE_VENDOR "Varnel AG")
+set(CPACK_PACKAGE_CONTACT "Varnel AG <info@ch.varnel.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design of TRV / ZEDE shear connectors in concrete joints")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.varnel.example/trv")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Designs the steel dowels with sleeves that carry transverse forces across
+expansion joints in reinforced concrete: one connector under a point load, a
+row joining two slabs, or a row joining a slab to a wall. The program checks
+the 14 connector types of its catalog, arranges the connectors, sizes the
+reinforcement, proposes the type that needs the fewest connectors and prints
+a result sheet, a connector schedule and a DXF reinforcement drawing.
+
+The package holds the desktop program trv and the command-line tool trv-cli.")
+# The libraries come from the binaries; the plugins, fonts and tools are loaded at run time.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "libqt6sql6-sqlite, libqt6svg6, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+include(CPack)
