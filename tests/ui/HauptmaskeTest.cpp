@@ -56,6 +56,10 @@ TEST(HauptmaskeTest, BefehlszeileOeffnetDasProjektOderMeldetDasFehlen) {
     EXPECT_EQ(mit->Zustand().Modus(), amUebersicht); // the example was saved calculated
     EXPECT_TRUE(mit->Ergebnisliste()->isVisible());
     EXPECT_EQ(mit->Ergebnisliste()->topLevelItemCount(), 14);
+    // The connector type stored as selected stays selected, in the list and in the model.
+    const TErgebnisliste* liste = mit->Ergebnisliste();
+    EXPECT_EQ(mit->Zustand().Anwendung().Ergebnisse().AktDorn(), 0);
+    EXPECT_EQ(liste->indexOfTopLevelItem(liste->currentItem()), 0);
 
     // A name with blanks arrives as several arguments and is joined again.
     Hauptfenster ohne({QStringLiteral("  no"), QStringLiteral("such file.TRV")});

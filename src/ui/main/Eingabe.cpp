@@ -578,11 +578,13 @@ void TfrmHauptMaske::PositionsauswahlSetzen(int anzahl, int aktuell) {
 }
 
 void TfrmHauptMaske::PositionAnzeigen() {
-    // The flag is read first: showing the inputs returns to input mode.
-    const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
+    // Flag and selection are read first: showing the inputs returns to input mode.
+    const TKErgebnisse& ergebnisse = zustand_.Anwendung().Ergebnisse();
+    const bool berechnet = ergebnisse.Berechnet();
+    const int gewaehlt = ergebnisse.AktDorn();
     EingabenAnzeigen();
     if (berechnet) {
-        kommandos_->AnzeigeModusSetzen(amUebersicht);
+        kommandos_->UebersichtMitAuswahl(gewaehlt);
         lvLastErgebnis_->ErgebnislisteFuellen(zustand_.Anwendung(), zustand_.Texte(),
                                               zustand_.Dezimaltrenner());
     }

@@ -38,6 +38,13 @@ void Projektbefehle::AnzeigeModusSetzen(TAnzeigeModus modus) {
     emit ModusGeaendert(modus);
 }
 
+void Projektbefehle::UebersichtMitAuswahl(int typ) {
+    typ = DornTypBegrenzt(typ);
+    zustand_.Modell().DornDaten().Laden(typ);
+    zustand_.Anwendung().Ergebnisse().SetAktDorn(static_cast<std::uint8_t>(typ));
+    AnzeigeModusSetzen(amUebersicht);
+}
+
 void Projektbefehle::ModusDerPosition() {
     const bool berechnet = zustand_.Anwendung().Ergebnisse().Berechnet();
     AnzeigeModusSetzen(berechnet ? amUebersicht : amEingabe);

@@ -22,6 +22,9 @@ public:
     // Applies a display mode to the project: the position's results are valid in every mode
     // but input; input mode draws the input sketch and preselects the input connector.
     void AnzeigeModusSetzen(TAnzeigeModus modus);
+    // The overview of a calculated position with the connector type stored as selected (input
+    // mode, passed through to show the inputs, preselects the input type).
+    void UebersichtMitAuswahl(int typ);
 
     // "Save current calculation?": No gives true, Cancel false, Yes saves (asking for a name
     // when there is none) and gives the outcome of the save.
