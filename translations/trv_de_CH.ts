@@ -2127,6 +2127,22 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <source>Cannot open file!</source>
         <translation>Datei kann nicht geöffnet werden!</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>The project %1 does not exist any more. It is taken off the list.</source>
+        <translation>Das Projekt %1 ist nicht mehr vorhanden. Es wird aus der Liste entfernt.</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation>&amp;Zuletzt geöffnete Projekte</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>

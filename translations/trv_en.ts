@@ -2108,6 +2108,22 @@ The program has been tested with care on the operating systems named in the manu
         <source>Cannot open file!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project %1 does not exist any more. It is taken off the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>

@@ -2127,6 +2127,22 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <source>Cannot open file!</source>
         <translation>¡No se puede abrir el archivo!</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>The project %1 does not exist any more. It is taken off the list.</source>
+        <translation>El proyecto %1 ya no existe. Se quita de la lista.</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation>P&amp;royectos recientes</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>

@@ -2127,6 +2127,22 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <source>Cannot open file!</source>
         <translation>Impossible d&apos;ouvrir le fichier !</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Vider la liste</translation>
+    </message>
+    <message>
+        <source>The project %1 does not exist any more. It is taken off the list.</source>
+        <translation>Le projet %1 n&apos;existe plus. Il est retiré de la liste.</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation>Projets &amp;récents</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>

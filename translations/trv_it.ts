@@ -2127,6 +2127,22 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <source>Cannot open file!</source>
         <translation>Impossibile aprire il file!</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>&amp;Svuota elenco</translation>
+    </message>
+    <message>
+        <source>The project %1 does not exist any more. It is taken off the list.</source>
+        <translation>Il progetto %1 non esiste più. Viene tolto dall&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation>P&amp;rogetti recenti</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>

@@ -2122,6 +2122,22 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <source>Cannot open file!</source>
         <translation>Kan het bestand niet openen!</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(geen)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear List</source>
+        <translation>Lijst &amp;wissen</translation>
+    </message>
+    <message>
+        <source>The project %1 does not exist any more. It is taken off the list.</source>
+        <translation>Het project %1 bestaat niet meer. Het wordt uit de lijst verwijderd.</translation>
+    </message>
+    <message>
+        <source>&amp;Recent Projects</source>
+        <translation>&amp;Recente projecten</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>

@@ -1,5 +1,7 @@
 #include "ui/main/Eingabe.h"
 
+#include "ui/main/ZuletztGeoeffnet.h"
+
 #include "ui/hilfe/Hilfe.h"
 
 #include "model/Modell.h"
@@ -54,6 +56,10 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QUrl>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QDragEnterEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -93,6 +99,8 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
         QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
             QStringLiteral("/hilfe"),
         this);
+    zuletzt_ = std::make_unique<ZuletztGeoeffnet>(zustand_.Ini());
+    setAcceptDrops(true);
     FensterAufbauen();
     zoom_ = new TfrmZoom(zustand_, *bildexport_, this);
     BefehleVerbinden();
@@ -280,6 +288,11 @@ void TfrmHauptMaske::MenueAufbauen() {
                                        b.mnuDrucken, b.mnuProjektDrucken, nullptr, b.mnuBeenden,
                                        b.mnuProjektverwaltung});
     datei->setObjectName(QStringLiteral("mnuDatei"));
+    mnuZuletzt_ = new QMenu(tr("&Recent Projects"), datei);
+    mnuZuletzt_->setObjectName(QStringLiteral("mnuZuletzt"));
+    datei->insertMenu(b.mnuBeenden, mnuZuletzt_);
+    datei->insertSeparator(b.mnuBeenden);
+    ZuletztMenueFuellen();
     menue(tr("&Project"), {b.mnuPositionHinzufuegen, b.mnuPositionLoeschen})
         ->setObjectName(QStringLiteral("mnuBauvorhaben"));
     menue(tr("&Input"), {b.mnuEingabebaum, nullptr, b.mnuSystemeingabe, b.mnuProjektdaten})
@@ -393,6 +406,10 @@ void TfrmHauptMaske::BefehleVerbinden() {
     verbinde(b.tbReihenAnsicht, [this] { SkizzeWaehlen(3); });
 
     connect(kommandos_, &Projektbefehle::ProjektErsetzt, this, [this] { ProjektAnzeigen(); });
+    connect(kommandos_, &Projektbefehle::ProjektdateiBenutzt, this, [this](const QString& datei) {
+        zuletzt_->Hinzufuegen(datei);
+        ZuletztMenueFuellen();
+    });
     connect(kommandos_, &Projektbefehle::PositionenGeaendert, this,
             [this] { PositionslisteAnzeigen(); });
     connect(kommandos_, &Projektbefehle::PositionGewechselt, this, [this] { PositionAnzeigen(); });
@@ -836,6 +853,68 @@ void TfrmHauptMaske::Sicher(const std::function<void()>& befehl) {
         QApplication::restoreOverrideCursor();
         fragen_->Meldung(QString::fromLocal8Bit(fehler.what()));
     }
+}
+
+// --- recent projects and dropped files ---------------------------------------------
+
+void TfrmHauptMaske::ZuletztMenueFuellen() {
+    mnuZuletzt_->clear();
+    const QStringList& projekte = zuletzt_->Projekte();
+    for (qsizetype i = 0; i < projekte.size(); ++i) {
+        const QString datei = projekte[i];
+        QAction* a = mnuZuletzt_->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(datei).fileName()));
+        a->setStatusTip(datei);
+        a->setToolTip(datei);
+        connect(a, &QAction::triggered, this, [this, datei] { ZuletztOeffnen(datei); });
+    }
+    if (projekte.isEmpty()) {
+        mnuZuletzt_->addAction(tr("(none)"))->setEnabled(false);
+        return;
+    }
+    mnuZuletzt_->addSeparator();
+    QAction* leeren = mnuZuletzt_->addAction(tr("&Clear List"));
+    leeren->setObjectName(QStringLiteral("mnuZuletztLeeren"));
+    connect(leeren, &QAction::triggered, this, [this] {
+        zuletzt_->Leeren();
+        ZuletztMenueFuellen();
+    });
+}
+
+void TfrmHauptMaske::ZuletztOeffnen(const QString& datei) {
+    if (!QFileInfo(datei).isFile()) {
+        fragen_->Meldung(tr("The project %1 does not exist any more. It is taken off the list.")
+                             .arg(datei));
+        zuletzt_->Entfernen(datei);
+        ZuletztMenueFuellen();
+        return;
+    }
+    Sicher([&] { kommandos_->DateiOeffnen(datei); });
+}
+
+QString TfrmHauptMaske::GezogenesProjekt(const QMimeData* daten) {
+    if (daten == nullptr || !daten->hasUrls() || daten->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = daten->urls().front();
+    const QString datei = url.isLocalFile() ? url.toLocalFile() : QString();
+    return datei.endsWith(QStringLiteral(".TRV"), Qt::CaseInsensitive) ? datei : QString();
+}
+
+void TfrmHauptMaske::dragEnterEvent(QDragEnterEvent* ereignis) {
+    if (!GezogenesProjekt(ereignis->mimeData()).isEmpty()) {
+        ereignis->acceptProposedAction();
+    }
+}
+
+void TfrmHauptMaske::dropEvent(QDropEvent* ereignis) {
+    const QString datei = GezogenesProjekt(ereignis->mimeData());
+    if (datei.isEmpty()) {
+        return;
+    }
+    ereignis->acceptProposedAction();
+    // Opened after the drop has ended: the save question must not run inside it.
+    QTimer::singleShot(0, this, [this, datei] { Sicher([&] { kommandos_->DateiOeffnen(datei); }); });
 }
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* ereignis) {

@@ -13,6 +13,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
@@ -33,6 +34,7 @@ class TfrmZoom;
 class Bildexport;
 class CadBlockExport;
 class Hilfe;
+class ZuletztGeoeffnet;
 class Druckbefehle;
 class QtFilterdialog;
 class TEingabebaum;
@@ -70,6 +72,11 @@ public:
     QLineEdit* PositionText() const { return editPosition_; }
     QLabel* Statusfeld(int nr) const;
     bool BaumSichtbar() const;
+    // The File menu's list of the projects opened or saved last.
+    QMenu* ZuletztMenue() const { return mnuZuletzt_; }
+
+    // The project file a drag carries: one local file ending in ".TRV" in any case; "" else.
+    static QString GezogenesProjekt(const QMimeData* daten);
 
     // The commands as the menu runs them.
     void Berechnen();
@@ -83,6 +90,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void dragEnterEvent(QDragEnterEvent* ereignis) override;
+    void dropEvent(QDropEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void showEvent(QShowEvent* ereignis) override;
     bool event(QEvent* ereignis) override;
@@ -98,6 +107,8 @@ private:
     void retranslateUi();
     // Lists, sketch and sheet drawn again in the language just activated.
     void SpracheNeuAnzeigen();
+    void ZuletztMenueFuellen();
+    void ZuletztOeffnen(const QString& datei);
 
     void ModusAnwenden(TAnzeigeModus modus);
     void ProjektAnzeigen();
@@ -161,6 +172,8 @@ private:
     std::unique_ptr<Druckbefehle> druck_;
     std::unique_ptr<CadBlockExport> cadBloecke_;
     std::unique_ptr<Hilfe> hilfe_;
+    std::unique_ptr<ZuletztGeoeffnet> zuletzt_;
+    QMenu* mnuZuletzt_ = nullptr;
     TfrmZoom* zoom_ = nullptr;
     QLabel* statusfelder_[3] = {nullptr, nullptr, nullptr};
 };

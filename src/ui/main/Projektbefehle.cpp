@@ -97,6 +97,10 @@ bool Projektbefehle::Oeffnen() {
     return datei && ProjektLaden(*datei);
 }
 
+bool Projektbefehle::DateiOeffnen(const QString& datei) {
+    return SpeichernAbfrage() && ProjektLaden(datei);
+}
+
 bool Projektbefehle::ProjektLaden(const QString& datei) {
     TKDateiErgebnis ergebnis;
     {
@@ -110,6 +114,7 @@ bool Projektbefehle::ProjektLaden(const QString& datei) {
     }
     if (ergebnis.Ok) {
         DateinameSetzen(datei);
+        emit ProjektdateiBenutzt(datei);
     } else {
         for (const std::string& meldung : ergebnis.Meldungen) {
             fragen_.Meldung(AlsText(meldung));
@@ -136,6 +141,7 @@ bool Projektbefehle::SpeichernAls(const QString& datei) {
         return false;
     }
     DateinameSetzen(datei);
+    emit ProjektdateiBenutzt(datei);
     return true;
 }
 

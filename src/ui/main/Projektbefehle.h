@@ -36,6 +36,9 @@ public:
     // Replaces the project by the file's. An unreadable file leaves a fresh project, with its
     // message shown, and no file name, so a later Save cannot overwrite that file with the
     // empty project.
+    // Opens the named project after the save question (recent projects, a dropped file);
+    // false when the user cancelled or the file could not be read.
+    bool DateiOeffnen(const QString& datei);
     bool ProjektLaden(const QString& datei);
     bool Speichern();
     bool SpeichernUnter();
@@ -74,6 +77,8 @@ signals:
     // Another position became current (or the current one was replaced).
     void PositionGewechselt();
     void DateinameGeaendert(const QString& anzeige);
+    // A project file was opened or saved under this name.
+    void ProjektdateiBenutzt(const QString& datei);
     void ModusGeaendert(TAnzeigeModus modus);
     // Notices of a calculation run (not engineering failures: those are in the results).
     void Rechenhinweise(const QStringList& hinweise);
