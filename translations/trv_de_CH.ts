@@ -1608,10 +1608,6 @@ Soll sie überschrieben werden?</translation>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1630,6 +1626,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>Overview of the calculation results</source>
         <translation>Übersicht der Berechnungsergebnisse</translation>
+    </message>
+    <message>
+        <source>FRd</source>
+        <translation>FRd</translation>
     </message>
 </context>
 <context>

@@ -1593,10 +1593,6 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1614,6 +1610,10 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>Overview of the calculation results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FRd</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1608,10 +1608,6 @@ Should this be overwritten?</source>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1630,6 +1626,10 @@ Should this be overwritten?</source>
     <message>
         <source>Overview of the calculation results</source>
         <translation>Resumen de los resultados del cálculo</translation>
+    </message>
+    <message>
+        <source>FRd</source>
+        <translation>FRd</translation>
     </message>
 </context>
 <context>

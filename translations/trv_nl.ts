@@ -1603,10 +1603,6 @@ Should this be overwritten?</source>
         <translation>Asy</translation>
     </message>
     <message>
-        <source>Vsd</source>
-        <translation>Vsd</translation>
-    </message>
-    <message>
         <source>Vsd/VRd</source>
         <translation>Vsd/VRd</translation>
     </message>
@@ -1625,6 +1621,10 @@ Should this be overwritten?</source>
     <message>
         <source>Overview of the calculation results</source>
         <translation>Overzicht van de rekenresultaten</translation>
+    </message>
+    <message>
+        <source>FRd</source>
+        <translation>FRd</translation>
     </message>
 </context>
 <context>

@@ -13,7 +13,7 @@ namespace trv {
 
 namespace {
 
-enum Spalte { Dorn, Asx, Asy, Vsd, Ausnutzung, Anzahl, Bemerkung, AnzahlSpalten };
+enum Spalte { Dorn, Asx, Asy, Widerstand, Ausnutzung, Anzahl, Bemerkung, AnzahlSpalten };
 
 } // namespace
 
@@ -45,7 +45,7 @@ TErgebnisliste::TErgebnisliste(QWidget* eltern) : QTreeWidget(eltern) {
 }
 
 void TErgebnisliste::retranslateUi() {
-    setHeaderLabels({tr("Connector"), tr("Asx"), tr("Asy"), tr("Vsd"), tr("Vsd/VRd"), tr("nD"),
+    setHeaderLabels({tr("Connector"), tr("Asx"), tr("Asy"), tr("FRd"), tr("Vsd/VRd"), tr("nD"),
                      tr("Remarks")});
     setAccessibleName(tr("Overview of the calculation"));
     setToolTip(tr("Overview of the calculation"));
@@ -70,7 +70,7 @@ void TErgebnisliste::ErgebnislisteFuellen(const TKAnwendung& anwendung,
             text(Dorn, DornName(i));
             text(Asx, ZahlFest(e.AsxIst(), 0, trenner));
             text(Asy, ZahlFest(e.AsyIst(), 0, trenner));
-            text(Vsd, ZahlFest(e.FRd(), 1, trenner));
+            text(Widerstand, ZahlFest(e.FRd(), 1, trenner));
             text(Ausnutzung, ZahlFest(e.EtaQ(), 2, trenner));
             text(Anzahl, std::to_string(ergebnisse.GetAnzDorn(i)));
             text(Bemerkung, TKTextlisten::Text(texte.StatusKurz(), e.Status()));
@@ -95,7 +95,7 @@ void TErgebnisliste::resizeEvent(QResizeEvent* ereignis) {
     // The five number columns share what the name, count and remark columns leave.
     const int rest = viewport()->width() - 90 - 30;
     const int breite = std::max(48, rest / 7);
-    for (int s : {Asx, Asy, Vsd, Ausnutzung}) {
+    for (int s : {Asx, Asy, Widerstand, Ausnutzung}) {
         setColumnWidth(s, breite);
     }
 }
