@@ -211,7 +211,7 @@ QWidget* TfrmHauptMaske::SkizzenbereichAufbauen() {
     tbarErgebnisse_ = new QToolBar(bereich);
     tbarErgebnisse_->setObjectName(QStringLiteral("tbarErgebnisse"));
     tbarErgebnisse_->setIconSize(QSize(24, 24));
-    tbarErgebnisse_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    tbarErgebnisse_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     spalte->addWidget(tbarErgebnisse_);
 
     imgAnsicht_ = new TSkizzenbild(bereich);

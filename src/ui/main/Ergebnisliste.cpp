@@ -7,6 +7,7 @@
 #include "ui/main/Symbole.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 
 namespace trv {
@@ -95,8 +96,10 @@ void TErgebnisliste::resizeEvent(QResizeEvent* ereignis) {
     // The five number columns share what the name, count and remark columns leave.
     const int rest = viewport()->width() - 90 - 30;
     const int breite = std::max(48, rest / 7);
+    const QFontMetrics kopf(header()->font());
     for (int s : {Asx, Asy, Widerstand, Ausnutzung}) {
-        setColumnWidth(s, breite);
+        // Never narrower than the column's head ("Vsd/VRd").
+        setColumnWidth(s, std::max(breite, kopf.horizontalAdvance(headerItem()->text(s)) + 14));
     }
 }
 
