@@ -159,10 +159,11 @@ private:
     std::mt19937 zufall_{20261210};
 };
 
+// 5000 steps; the sanitizer build, ten times slower, takes the first 2000 of the same sequence.
 #ifndef SCHRITTE
 #define SCHRITTE 5000
 #endif
-TEST(HauptmaskeMonkeyTest, FuenftausendZufaelligeSchritteHaltenDieInvarianten) {
+TEST(HauptmaskeMonkeyTest, TausendeZufaelligeSchritteHaltenDieInvarianten) {
     // Hundreds of saves: in memory where the machine has it, since each save waits for the disk.
     const QString schnell = QStringLiteral("/dev/shm");
     QTemporaryDir ordner(QFileInfo(schnell).isWritable() ? schnell + QStringLiteral("/trv-XXXXXX")
