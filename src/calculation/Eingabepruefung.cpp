@@ -1,6 +1,7 @@
 #include "calculation/Eingabepruefung.h"
 
 #include "files/Ressourcen.h"
+#include "model/Belastung.h"
 #include "model/Modell.h"
 #include "model/Zahlen.h"
 
@@ -13,6 +14,10 @@ namespace {
 constexpr double kOffen = Eingabegrenze;
 
 enum class TLastteil { Gk, gg, Qk, gq, F1 };
+
+bool IstLeer(const std::string& text) {
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
 
 struct TLastfeld {
     int Last = -1; // 0 point load, 1 start, 2 end of the line load; -1 geometry
@@ -111,7 +116,7 @@ void GeometrieSetzen(TKGeometrie& g, TFeld feld, double wert) {
 
 TEingabeFehler EingabeGueltig(const std::string& text, int pruefcode, double minimum,
                               double maximum, char dezimaltrenner) {
-    if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+    if (IstLeer(text)) {
         return TEingabeFehler::Keiner;
     }
     const std::optional<double> wert = EingabeZahl(text, dezimaltrenner);
@@ -163,8 +168,15 @@ TFeldregel Feldregel(TFeld feld) {
     case TFeld::BauteilRandLinks:
     case TFeld::BauteilRandRechts:
         return {NurMinimum, 120, kOffen, 0.5};
+    case TFeld::Punktlastgg:
+    case TFeld::Punktlastgq:
+    case TFeld::Linksgg:
+    case TFeld::Linksgq:
+    case TFeld::Rechtsgg:
+    case TFeld::Rechtsgq:
+        return {Beide, TeilsicherheitMin, TeilsicherheitMax, 0};
     default:
-        return {NurMinimum, 0, kOffen, 0}; // every load field
+        return {NurMinimum, 0, kOffen, 0}; // the loads
     }
 }
 
@@ -209,8 +221,12 @@ std::string LastText(double wert, char dezimaltrenner) {
 TEingabeFehler FeldVerlassen(TKAnwendung& a, TFeld feld, const std::string& text,
                              char dezimaltrenner) {
     const TFeldregel regel = Feldregel(feld);
+    // An emptied field means "nothing" only for a load; a length or a factor the engineer
+    // cleared is refused rather than replaced by a fallback nobody typed.
     const TEingabeFehler fehler =
-        EingabeGueltig(text, regel.Pruefcode, regel.Minimum, regel.Maximum, dezimaltrenner);
+        IstLeer(text) && regel.Minimum > 0
+            ? TEingabeFehler::ZuKlein
+            : EingabeGueltig(text, regel.Pruefcode, regel.Minimum, regel.Maximum, dezimaltrenner);
     TKGeometrie& g = a.Geometrie();
     TKBelastung& b = a.BelastungDesign();
     if (fehler == TEingabeFehler::Keiner) {

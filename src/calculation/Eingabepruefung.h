@@ -61,7 +61,7 @@ struct TFeldregel {
     int Pruefcode;
     double Minimum;
     double Maximum;
-    double Ersatz; // written when the field is left empty
+    double Ersatz; // written when a load field is left empty
 };
 TFeldregel Feldregel(TFeld feld);
 
@@ -73,11 +73,13 @@ std::string FeldText(const TKAnwendung& anwendung, TFeld feld, char dezimaltrenn
 // The text of a total design load field.
 std::string LastText(double wert, char dezimaltrenner);
 
-// Leaving a field: the check, then the value (or the fallback of an empty text) written
+// Leaving a field: the check, then the value (or 0 for an emptied load) written
 // through the model's setter, then what follows from it: a slab thickness sets the effective
 // height to 40 mm less; the joint length sets the load length to the effective joint length
 // (also after a failed check); a start value of a constant line load is also written to the
 // end; a line load end recomputes the load shape. After a failed check nothing else changes.
+// An empty text is refused as too small in every field with a positive minimum (lengths and
+// partial safety factors).
 TEingabeFehler FeldVerlassen(TKAnwendung& anwendung, TFeld feld, const std::string& text,
                              char dezimaltrenner);
 

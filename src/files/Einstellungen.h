@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/IniDatei.h"
+#include "model/Belastung.h"
 
 #include <string>
 
@@ -31,16 +32,22 @@ inline constexpr Schluessel Land{"Anwenderdaten", "Land", Typ::Int, 0, "", 0, 25
 inline constexpr Schluessel Bemessung{"Anwenderdaten", "Bemessung", Typ::Int, 1, "", 0, 1};
 inline constexpr Schluessel Stahlguete{"Anwenderdaten", "Stahlguete", Typ::Int, 0, "", 0, 1};
 inline constexpr Schluessel GammaMs{"Anwenderdaten", "GammaMs", Typ::Float, 1.05, "", 1e-3, 1e3};
-inline constexpr Schluessel PunktlastTgg{"Anwenderdaten", "Punktlast_Tgg", Typ::Float, 1.35, ""};
-inline constexpr Schluessel PunktlastTgq{"Anwenderdaten", "Punktlast_Tgq", Typ::Float, 1.5, ""};
-inline constexpr Schluessel LinienlastLinksTgg{"Anwenderdaten", "LinienlastLinks_Tgg", Typ::Float,
-                                               1.35, ""};
-inline constexpr Schluessel LinienlastLinksTgq{"Anwenderdaten", "LinienlastLinks_Tgq", Typ::Float,
-                                               1.5, ""};
-inline constexpr Schluessel LinienlastRechtsTgg{"Anwenderdaten", "LinienlastRechts_Tgg", Typ::Float,
-                                                1.35, ""};
-inline constexpr Schluessel LinienlastRechtsTgq{"Anwenderdaten", "LinienlastRechts_Tgq", Typ::Float,
-                                                1.5, ""};
+inline constexpr Schluessel PunktlastTgg{"Anwenderdaten",   "Punktlast_Tgg",  Typ::Float, 1.35, "",
+                                         TeilsicherheitMin, TeilsicherheitMax};
+inline constexpr Schluessel PunktlastTgq{"Anwenderdaten",   "Punktlast_Tgq",  Typ::Float, 1.5, "",
+                                         TeilsicherheitMin, TeilsicherheitMax};
+inline constexpr Schluessel LinienlastLinksTgg{
+    "Anwenderdaten",   "LinienlastLinks_Tgg", Typ::Float, 1.35, "",
+    TeilsicherheitMin, TeilsicherheitMax};
+inline constexpr Schluessel LinienlastLinksTgq{
+    "Anwenderdaten",   "LinienlastLinks_Tgq", Typ::Float, 1.5, "",
+    TeilsicherheitMin, TeilsicherheitMax};
+inline constexpr Schluessel LinienlastRechtsTgg{
+    "Anwenderdaten",   "LinienlastRechts_Tgg", Typ::Float, 1.35, "",
+    TeilsicherheitMin, TeilsicherheitMax};
+inline constexpr Schluessel LinienlastRechtsTgq{
+    "Anwenderdaten",   "LinienlastRechts_Tgq", Typ::Float, 1.5, "",
+    TeilsicherheitMin, TeilsicherheitMax};
 // Read by the model with 2055 as default; the start window passes the system language instead.
 inline constexpr Schluessel IDSprache{"Anwenderdaten", "IDSprache", Typ::Int, 2055, "", 0, 65535};
 // Last folder of the project administration; its default is the working directory (caller's).

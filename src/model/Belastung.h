@@ -10,6 +10,12 @@ class TKElement;
 
 namespace trv {
 
+// The range a partial safety factor of a load may take wherever it enters a position (typed,
+// or a default from the settings): a factor below 1 would design for less than the
+// characteristic load, and 0 would make a load vanish from the design.
+inline constexpr double TeilsicherheitMin = 1.0;
+inline constexpr double TeilsicherheitMax = 2.0;
+
 // One load value: characteristic dead and imposed parts with their partial safety factors,
 // a design part entered directly, and the design value
 // Fd = Gk x gg + Qk x gq + F1 (kN for a point load, kN/m for a line load).

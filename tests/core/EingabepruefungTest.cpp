@@ -1,10 +1,10 @@
-#include "calculation/Bemessungsoptionen.h"
 #include "calculation/Eingabepruefung.h"
+#include "Testprojekte.h"
+#include "calculation/Bemessungsoptionen.h"
 #include "calculation/Lastfaelle.h"
 #include "calculation/Lastprofilraster.h"
 #include "files/Einstellungen.h"
 #include "model/Modell.h"
-#include "Testprojekte.h"
 
 #include <gtest/gtest.h>
 
@@ -58,10 +58,14 @@ TEST(EingabeGueltig, CheckCodesAndLimits) {
     EXPECT_EQ(EingabeGueltig("-1e308", 7, 0, 0, '.'), F::ZuKlein);
     EXPECT_EQ(EingabeGueltig("1000000", pruefcode::NurMinimum, 0, 0, '.'), F::Keiner);
     EXPECT_EQ(EingabeGueltig("1000001", pruefcode::NurMinimum, 0, 0, '.'), F::ZuGross);
-    // Every field has a lower limit and the codes of the table.
+    // Every field has a lower limit; the joint length and the factors an upper one too.
     for (int i = 0; i < AnzFelder; ++i) {
-        const TFeldregel r = Feldregel(static_cast<TFeld>(i));
-        EXPECT_EQ(r.Pruefcode, static_cast<TFeld>(i) == TFeld::Fugenlaenge ? 2 : -1) << i;
+        const auto feld = static_cast<TFeld>(i);
+        const bool beide = feld == TFeld::Fugenlaenge || feld == TFeld::Punktlastgg ||
+                           feld == TFeld::Punktlastgq || feld == TFeld::Linksgg ||
+                           feld == TFeld::Linksgq || feld == TFeld::Rechtsgg ||
+                           feld == TFeld::Rechtsgq;
+        EXPECT_EQ(Feldregel(feld).Pruefcode, beide ? 2 : -1) << i;
     }
 }
 
@@ -85,15 +89,49 @@ TEST(FeldVerlassen, GeometryWritesFallbacksAndFollowUps) {
     EXPECT_EQ(FeldVerlassen(a, TFeld::PlatteDicke, "149", '.'), F::ZuKlein);
     EXPECT_DOUBLE_EQ(a.Geometrie().PlatteDicke(), 200);
     EXPECT_DOUBLE_EQ(a.Geometrie().Nutzhoehe(), 150);
-    // Empty texts write the fallbacks, even where they lie outside the range.
-    EXPECT_EQ(FeldVerlassen(a, TFeld::PlatteDicke, "", '.'), F::Keiner);
-    EXPECT_DOUBLE_EQ(a.Geometrie().Nutzhoehe(), 120);
-    EXPECT_EQ(FeldVerlassen(a, TFeld::BauteilRandLinks, " ", ','), F::Keiner);
-    EXPECT_DOUBLE_EQ(a.Geometrie().BauteilRandLinks(), 0.5);
-    EXPECT_EQ(FeldText(a, TFeld::BauteilRandLinks, ','), "0,5");
-    EXPECT_EQ(FeldVerlassen(a, TFeld::Fugenlaenge, "", '.'), F::Keiner);
-    EXPECT_DOUBLE_EQ(a.Geometrie().Fugenlaenge(), 2);
-    EXPECT_DOUBLE_EQ(a.BelastungDesign().LastLaenge(), 2);
+    // An emptied length is refused like a value below its range: no 2 mm joint, no 0.5 mm
+    // edge and no effective height that nobody typed.
+    a.Geometrie().SetFugenlaenge(5000);
+    a.Geometrie().SetBauteilRandLinks(250);
+    for (TFeld feld : {TFeld::PlatteDicke, TFeld::Nutzhoehe, TFeld::BauteilRandLinks,
+                       TFeld::Fugenlaenge, TFeld::WandDicke, TFeld::BetondeckungOben}) {
+        EXPECT_EQ(FeldVerlassen(a, feld, " ", ','), F::ZuKlein) << static_cast<int>(feld);
+    }
+    EXPECT_DOUBLE_EQ(a.Geometrie().PlatteDicke(), 200);
+    EXPECT_DOUBLE_EQ(a.Geometrie().Nutzhoehe(), 150);
+    EXPECT_DOUBLE_EQ(a.Geometrie().BauteilRandLinks(), 250);
+    EXPECT_DOUBLE_EQ(a.Geometrie().Fugenlaenge(), 5000);
+    EXPECT_DOUBLE_EQ(a.BelastungDesign().LastLaenge(), 5000);
+}
+
+TEST(FeldVerlassen, PartialSafetyFactorsNeverLetALoadVanish) {
+    TKAnwendung a;
+    TKBelastung& b = a.BelastungDesign();
+    b.SetBelastungsfall(2);
+    ASSERT_EQ(FeldVerlassen(a, TFeld::LinksGk, "100", '.'), F::Keiner);
+    ASSERT_DOUBLE_EQ(b.LinienLastLinks().Fd(), 135);
+    // Cleared, zero, negative or beyond the range: refused with the range message, and the
+    // design load stays what the factor in force gives.
+    const std::pair<const char*, F> falsch[] = {{"", F::ZuKlein},     {"0", F::ZuKlein},
+                                                {"-1.5", F::ZuKlein}, {"0.99", F::ZuKlein},
+                                                {"2.01", F::ZuGross}, {"1e6", F::ZuGross}};
+    for (TFeld feld : {TFeld::Linksgg, TFeld::Linksgq, TFeld::Rechtsgg, TFeld::Rechtsgq,
+                       TFeld::Punktlastgg, TFeld::Punktlastgq}) {
+        for (const auto& [text, fehler] : falsch) {
+            EXPECT_EQ(FeldVerlassen(a, feld, text, '.'), fehler)
+                << static_cast<int>(feld) << " '" << text << "'";
+        }
+    }
+    EXPECT_DOUBLE_EQ(b.LinienLastLinks().gg(), 1.35);
+    EXPECT_DOUBLE_EQ(b.LinienLastLinks().Fd(), 135);
+    // The limits themselves are factors an engineer uses (accidental and raised ones).
+    EXPECT_EQ(FeldVerlassen(a, TFeld::Linksgg, "1", '.'), F::Keiner);
+    EXPECT_DOUBLE_EQ(b.LinienLastLinks().Fd(), 100);
+    EXPECT_EQ(FeldVerlassen(a, TFeld::Linksgg, "2", '.'), F::Keiner);
+    EXPECT_DOUBLE_EQ(b.LinienLastLinks().Fd(), 200);
+    // An emptied load is no load.
+    EXPECT_EQ(FeldVerlassen(a, TFeld::LinksGk, "", '.'), F::Keiner);
+    EXPECT_DOUBLE_EQ(b.LinienLastLinks().Fd(), 0);
 }
 
 TEST(FeldVerlassen, JointLengthSetsLoadLengthAlsoWhenRefused) {
@@ -134,10 +172,6 @@ TEST(FeldVerlassen, LoadsKeepTotalsAndMirrorTheConstantLoad) {
     EXPECT_EQ(FeldVerlassen(a, TFeld::LinksF1, "-1", ','), F::ZuKlein);
     EXPECT_EQ(FeldVerlassen(a, TFeld::LinksF1, "1e308", ','), F::ZuGross);
     EXPECT_DOUBLE_EQ(b.LinienLastLinks().F1(), 9);
-    // A cleared factor stores 0, and the field shows the 0 the calculation uses.
-    EXPECT_EQ(FeldVerlassen(a, TFeld::Punktlastgg, "", ','), F::Keiner);
-    EXPECT_DOUBLE_EQ(b.Punktlast().gg(), 0);
-    EXPECT_EQ(FeldText(a, TFeld::Punktlastgg, ','), "0");
 }
 
 TEST(Lastfaelle, CasesSetEdgesAndLoadCases) {

@@ -95,6 +95,23 @@ TEST_F(ModellTest, VorgabenAusDerIni) {
     EXPECT_EQ(a.BelastungDesign().LinienLastLinks().gq(), 1.5);
 }
 
+TEST_F(ModellTest, FaktorenAusserhalbIhresBereichsGeltenNicht) {
+    // A cleared field used to leave 0 here, and a hand-edited file may hold anything: a new
+    // position must still design for the factored load.
+    Schreiben("[Anwenderdaten]\nPunktlast_Tgg=0\nPunktlast_Tgq=-1.5\nLinienlastLinks_Tgg=0,9\n"
+              "LinienlastLinks_Tgq=2.5\nLinienlastRechts_Tgg=1\nLinienlastRechts_Tgq=2\n");
+    auto m = NeuesModell();
+    TKBelastung& b = m->Anwendung(1).BelastungDesign();
+    EXPECT_EQ(b.Punktlast().gg(), 1.35);
+    EXPECT_EQ(b.Punktlast().gq(), 1.5);
+    EXPECT_EQ(b.LinienLastLinks().gg(), 1.35);
+    EXPECT_EQ(b.LinienLastLinks().gq(), 1.5);
+    EXPECT_EQ(b.LinienLastRechts().gg(), 1.0);
+    EXPECT_EQ(b.LinienLastRechts().gq(), 2.0);
+    b.Punktlast().SetGk(100);
+    EXPECT_DOUBLE_EQ(b.Punktlast().Fd(), 135);
+}
+
 TEST_F(ModellTest, SpracheBestimmtLand) {
     Schreiben("[Anwenderdaten]\nIDSprache=1040\n");
     EXPECT_EQ(NeuesModell()->Anwendung(1).AktLand(), 6);

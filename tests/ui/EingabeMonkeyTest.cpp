@@ -47,10 +47,12 @@ public:
     // Mostly plausible numbers, often limits, sometimes anything a user might type.
     QString Text() {
         static const char* const seltsam[] = {
-            "",     " ",    "abc",  "1.5",   "1,5,5", "1e308", "-1e308", "-5",   "+7",
-            "0",    "1e3",  "inf",  "nan",   "1e-400", "299",  "30001",  "300",  "30000",
-            "0,5",  "9,99", "12a",  "1 000", "1.000", "0x10", "149",    "150",  "\xc2\xb5",
-            "1000000", "1000001", "99999999999999999999", "1,35", "--1", ",5", "5,"};
+            "",       " ",      "abc",      "1.5",     "1,5,5",   "1e308",
+            "-1e308", "-5",     "+7",       "0",       "1e3",     "inf",
+            "nan",    "1e-400", "299",      "30001",   "300",     "30000",
+            "0,5",    "9,99",   "12a",      "1 000",   "1.000",   "0x10",
+            "149",    "150",    "\xc2\xb5", "1000000", "1000001", "99999999999999999999",
+            "1,35",   "--1",    ",5",       "5,"};
         switch (Ganz(0, 3)) {
         case 0:
             return QString::fromUtf8(seltsam[Ganz(0, std::size(seltsam) - 1)]);
@@ -69,14 +71,11 @@ private:
 
 bool Erlaubt(TFeld feld, double wert) {
     const TFeldregel r = Feldregel(feld);
-    if (wert == r.Ersatz) {
-        return true;
-    }
     const bool oben = r.Pruefcode == pruefcode::Beide ? wert <= r.Maximum : true;
     return std::isfinite(wert) && wert >= r.Minimum && oben && wert <= Eingabegrenze;
 }
 
-// Every value the position holds is one its field accepts (or the field's fallback). A line
+// Every value the position holds is one its field accepts. A line
 // load end reset to its design value keeps that value as its additional design load, which
 // may be more than one can type (a large dead load times a large factor).
 void ModellPruefen(const Projektzustand& zustand, int schritt) {
@@ -126,7 +125,8 @@ void AnzeigePruefen(const Panelaufbau& p, int schritt) {
         if (f == fokus || (feld == TFeld::RechtsF1 && fokus == p.panel.Feld(TFeld::LinksF1))) {
             continue;
         }
-        ASSERT_EQ(f->text().toStdString(), FeldText(a, feld, ',')) << "step " << schritt << " field " << i;
+        ASSERT_EQ(f->text().toStdString(), FeldText(a, feld, ','))
+            << "step " << schritt << " field " << i;
     }
     ASSERT_TRUE(p.panel.AnwendungsfallKnopf(a.Anwendungsfall())->isChecked()) << schritt;
     ASSERT_TRUE(p.panel.BelastungsfallKnopf(a.BelastungDesign().Belastungsfall())->isChecked())

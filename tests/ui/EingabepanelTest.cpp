@@ -17,7 +17,9 @@ const QString kKeineZahl = QString::fromStdString(Ressource(res::EingabeKeineZah
 const QString kZuKlein = QStringLiteral("Input value is smaller than allowed!");
 const QString kZuGross = QStringLiteral("Input value is greater than allowed!");
 
-QString Text(const Panelaufbau& p, TFeld feld) { return p.panel.Feld(feld)->text(); }
+QString Text(const Panelaufbau& p, TFeld feld) {
+    return p.panel.Feld(feld)->text();
+}
 
 TEST(Eingabepanel, DecimalSeparatorOfTheRegionDecides) {
     for (char trenner : {'.', ','}) {
@@ -44,17 +46,23 @@ TEST(Eingabepanel, DecimalSeparatorOfTheRegionDecides) {
     }
 }
 
-TEST(Eingabepanel, ClearedFactorShowsTheZeroItStores) {
+TEST(Eingabepanel, ClearedFactorIsRefusedAndTheLoadKeepsItsFactor) {
     Panelaufbau p(',');
     ASSERT_TRUE(p.Aktiv);
     p.Tippen(TFeld::LinksQk, QStringLiteral("10"));
     p.Tippen(TFeld::Linksgq, QString());
+    EXPECT_EQ(p.eigeneFragen.Meldungen, QStringList{kZuKlein});
+    EXPECT_EQ(QApplication::focusWidget(), p.panel.Feld(TFeld::Linksgq));
     const TKLast& links = p.zustand.Anwendung().BelastungDesign().LinienLastLinks();
-    EXPECT_DOUBLE_EQ(links.gq(), 0);
-    EXPECT_DOUBLE_EQ(links.Fd(), 0);
+    EXPECT_DOUBLE_EQ(links.gq(), 1.5);
+    EXPECT_DOUBLE_EQ(links.Fd(), 15);
+    p.Tippen(TFeld::Linksgq, QStringLiteral("0"));
+    p.Tippen(TFeld::Linksgq, QStringLiteral("-1,5"));
+    EXPECT_EQ(p.eigeneFragen.Meldungen.size(), 3);
+    EXPECT_DOUBLE_EQ(links.Fd(), 15);
     p.panel.EingabenAnzeigen();
-    EXPECT_EQ(Text(p, TFeld::Linksgq), "0");
-    EXPECT_EQ(p.panel.Summenfeld(1)->text(), "0");
+    EXPECT_EQ(Text(p, TFeld::Linksgq), "1,5");
+    EXPECT_EQ(p.panel.Summenfeld(1)->text(), "15");
 }
 
 TEST(Eingabepanel, JointLengthLimitsAndSlabFollowUp) {
@@ -76,10 +84,13 @@ TEST(Eingabepanel, JointLengthLimitsAndSlabFollowUp) {
     p.Tippen(TFeld::PlatteDicke, QStringLiteral("200"));
     EXPECT_DOUBLE_EQ(g.Nutzhoehe(), 160);
     EXPECT_EQ(Text(p, TFeld::Nutzhoehe), "160");
-    // An empty field writes its fallback and shows it.
+    // An emptied length is refused, not replaced by a fallback: the field keeps the focus.
+    p.Tippen(TFeld::BetondeckungOben, QStringLiteral("45"));
     p.Tippen(TFeld::BetondeckungOben, QString());
-    EXPECT_DOUBLE_EQ(g.BetondeckungOben(), 30);
-    EXPECT_EQ(Text(p, TFeld::BetondeckungOben), "30");
+    EXPECT_EQ(p.eigeneFragen.Meldungen.last(), kZuKlein);
+    EXPECT_DOUBLE_EQ(g.BetondeckungOben(), 45);
+    EXPECT_FALSE(p.zustand.EingabeOk());
+    p.Tippen(TFeld::BetondeckungOben, QStringLiteral("45"));
     // Numbers beyond reason never reach the model.
     p.panel.AnwendungsfallKnopf(2)->click();
     p.Tippen(TFeld::WandDicke, QStringLiteral("1e308"));
