@@ -33,8 +33,7 @@ QTreeWidgetItem* KnotenMitText(QTreeWidget* baum, const QString& text) {
 
 void KnotenKlicken(QTreeWidget* baum, QTreeWidgetItem* knoten) {
     baum->scrollToItem(knoten);
-    QTest::mouseClick(baum->viewport(), Qt::LeftButton, {},
-                      baum->visualItemRect(knoten).center());
+    QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, baum->visualItemRect(knoten).center());
     QApplication::processEvents(); // the command runs after the click
 }
 
@@ -244,7 +243,7 @@ TEST(HauptmaskeTest, SpeichernInEinenNichtBeschreibbarenOrdnerBehaeltNamenUndTit
     EXPECT_EQ(f->Zustand().Dateiname(), datei);
 }
 
-TEST(HauptmaskeTest, FeindlicheDateiGibtMeldungUndFrischesProjektOhneDateinamen) {
+TEST(HauptmaskeTest, FeindlicheDateiLaesstDasOffeneProjektStehen) {
     QTemporaryDir ordner;
     const QString gut = ordner.filePath(QStringLiteral("gut.TRV"));
     ASSERT_TRUE(QFile::copy(Beispiel("several-positions-with-schedule.TRV"), gut));
@@ -257,18 +256,35 @@ TEST(HauptmaskeTest, FeindlicheDateiGibtMeldungUndFrischesProjektOhneDateinamen)
     }
     Hauptfenster f({gut});
     ASSERT_EQ(f->Zustand().Modell().AnzAnwendung(), 4);
+    // An unsaved change the engineer declines to save before opening another file.
+    f->Kommandos().PositionWaehlen(2);
+    f->Zustand().Anwendung().SetPosition("changed, not saved");
+    const QString titel = f->windowTitle();
+
     f.fragen.Antworten.push_back(Antwort::Nein);
     f.fragen.Dateien.push_back(boese);
     EXPECT_FALSE(f->Kommandos().Oeffnen());
-    EXPECT_FALSE(f.fragen.Meldungen.isEmpty());
-    EXPECT_EQ(f->Zustand().Modell().AnzAnwendung(), 1);
-    EXPECT_EQ(f->Zustand().Modus(), amEingabe);
-    // No file name: Save must ask, not overwrite the unreadable (or the earlier) file.
-    EXPECT_TRUE(f->Zustand().Dateiname().isEmpty());
-    EXPECT_TRUE(f->windowTitle().endsWith(QStringLiteral(": Unnamed")));
-    f.fragen.Dateien.push_back(QString()); // cancels the save dialog
-    EXPECT_FALSE(f->Kommandos().Speichern());
-    EXPECT_EQ(f.fragen.Dialoge.size(), 2u);
+    ASSERT_EQ(f.fragen.Meldungen.size(), 1);
+    EXPECT_TRUE(
+        f.fragen.Meldungen[0].contains(QStringLiteral("document type"), Qt::CaseInsensitive))
+        << f.fragen.Meldungen[0].toStdString();
+    // Nothing of the open project is lost: positions, the current one, its change, its file.
+    EXPECT_EQ(f->Zustand().Modell().AnzAnwendung(), 4);
+    EXPECT_EQ(f->Zustand().Modell().AktAnwendung(), 2);
+    EXPECT_EQ(f->Zustand().Anwendung().Position(), "changed, not saved");
+    EXPECT_EQ(f->Zustand().Dateiname(), gut);
+    EXPECT_EQ(f->windowTitle(), titel);
+
+    // A dropped or recent file that cannot be read asks nothing: there is nothing to replace.
+    EXPECT_FALSE(f->Kommandos().DateiOeffnen(boese));
+    EXPECT_EQ(f.fragen.Meldungen.size(), 2);
+    EXPECT_TRUE(f.fragen.Fragen.size() == 1) << "only the question of the first Open";
+    EXPECT_EQ(f->Zustand().Anwendung().Position(), "changed, not saved");
+    // A readable one asks, and Cancel keeps the open project too.
+    f.fragen.Antworten.push_back(Antwort::Abbrechen);
+    EXPECT_FALSE(f->Kommandos().DateiOeffnen(Beispiel("slab-to-wall-linear.TRV")));
+    EXPECT_EQ(f->Zustand().Modell().AnzAnwendung(), 4);
+    EXPECT_EQ(f->Zustand().Dateiname(), gut);
 }
 
 TEST(HauptmaskeTest, SpeichernUnterSchlaegtDasBauvorhabenVorAusserBeiLeerzeichen) {
@@ -376,11 +392,11 @@ TEST(HauptmaskeTest, JedesBedienelementHatEinenZugaenglichenNamen) {
             w->inherits("QToolBarExtension")) {
             continue;
         }
-        const QString name = w->accessibleName().isEmpty()
-                                 ? (qobject_cast<QAbstractButton*>(w)
-                                        ? qobject_cast<QAbstractButton*>(w)->text()
-                                        : QString())
-                                 : w->accessibleName();
+        const QString name =
+            w->accessibleName().isEmpty()
+                ? (qobject_cast<QAbstractButton*>(w) ? qobject_cast<QAbstractButton*>(w)->text()
+                                                     : QString())
+                : w->accessibleName();
         const auto* beschriftet = qobject_cast<QAbstractButton*>(w);
         EXPECT_TRUE(!name.isEmpty() || (beschriftet && !beschriftet->toolTip().isEmpty()))
             << w->metaObject()->className() << " " << w->objectName().toStdString();

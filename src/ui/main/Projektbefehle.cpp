@@ -15,7 +15,9 @@ namespace trv {
 
 namespace {
 
-QString AlsText(const std::string& s) { return QString::fromStdString(s); }
+QString AlsText(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -67,9 +69,11 @@ bool Projektbefehle::SpeichernAbfrage() {
     if (!zustand_.Dateiname().isEmpty()) {
         return SpeichernAls(zustand_.Dateiname());
     }
-    const std::optional<QString> datei = fragen_.DateiZumSpeichern(
-        {Programmtitel(), {Programmtitel() + QStringLiteral(" (*.TRV)")}, QStringLiteral("TRV"),
-         {}});
+    const std::optional<QString> datei =
+        fragen_.DateiZumSpeichern({Programmtitel(),
+                                   {Programmtitel() + QStringLiteral(" (*.TRV)")},
+                                   QStringLiteral("TRV"),
+                                   {}});
     return datei && SpeichernAls(*datei);
 }
 
@@ -98,32 +102,56 @@ bool Projektbefehle::Oeffnen() {
 }
 
 bool Projektbefehle::DateiOeffnen(const QString& datei) {
-    return SpeichernAbfrage() && ProjektLaden(datei);
+    std::unique_ptr<TKModell> neu = ProjektLesen(datei);
+    if (!neu || !SpeichernAbfrage()) {
+        return false;
+    }
+    ProjektUebernehmen(std::move(neu), datei);
+    return true;
 }
 
 bool Projektbefehle::ProjektLaden(const QString& datei) {
+    std::unique_ptr<TKModell> neu = ProjektLesen(datei);
+    if (!neu) {
+        return false;
+    }
+    ProjektUebernehmen(std::move(neu), datei);
+    return true;
+}
+
+std::unique_ptr<TKModell> Projektbefehle::ProjektLesen(const QString& datei) {
+    std::unique_ptr<TKModell> neu;
     TKDateiErgebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        zustand_.NeuesModell();
-        ergebnis = zustand_.Modell().Oeffnen(datei.toStdString());
-        if (!ergebnis.Ok) {
-            // A half-read project must not stay: a fresh one takes its place.
-            zustand_.NeuesModell();
-        }
+        neu = zustand_.ModellAnlegen();
+        ergebnis = neu->Oeffnen(datei.toStdString());
     }
-    if (ergebnis.Ok) {
-        DateinameSetzen(datei);
-        emit ProjektdateiBenutzt(datei);
-    } else {
-        for (const std::string& meldung : ergebnis.Meldungen) {
-            fragen_.Meldung(AlsText(meldung));
-        }
-        DateinameSetzen({});
+    if (!ergebnis.Ok) {
+        DateifehlerMelden(ergebnis);
+        return nullptr;
     }
+    return neu;
+}
+
+void Projektbefehle::ProjektUebernehmen(std::unique_ptr<TKModell> modell, const QString& datei) {
+    zustand_.ModellUebernehmen(std::move(modell));
+    DateinameSetzen(datei);
+    emit ProjektdateiBenutzt(datei);
     ModusDerPosition();
     emit ProjektErsetzt();
-    return ergebnis.Ok;
+}
+
+void Projektbefehle::DateifehlerMelden(const TKDateiErgebnis& ergebnis) {
+    QStringList zeilen;
+    for (const std::string& meldung : ergebnis.Meldungen) {
+        zeilen << AlsText(meldung);
+    }
+    // The reason, as trv-cli gives it, tells a colleague what is wrong with the file.
+    if (!ergebnis.Grund.empty()) {
+        zeilen << QStringLiteral("(%1)").arg(AlsText(ergebnis.Grund));
+    }
+    fragen_.Meldung(zeilen.join(QLatin1Char('\n')));
 }
 
 bool Projektbefehle::SpeichernAls(const QString& datei) {
@@ -133,9 +161,7 @@ bool Projektbefehle::SpeichernAls(const QString& datei) {
         ergebnis = zustand_.Modell().Speichern(datei.toStdString());
     }
     if (!ergebnis.Ok) {
-        for (const std::string& meldung : ergebnis.Meldungen) {
-            fragen_.Meldung(AlsText(meldung));
-        }
+        DateifehlerMelden(ergebnis);
         // The model notes the name it tried; the program keeps the file it last had.
         zustand_.Modell().SetFileName(zustand_.Dateiname().toStdString());
         return false;
@@ -157,9 +183,11 @@ bool Projektbefehle::SpeichernUnter() {
     const bool leer = std::all_of(bauvorhaben.begin(), bauvorhaben.end(),
                                   [](unsigned char c) { return std::isspace(c) != 0; });
     const QString vorschlag = leer ? QString() : AlsText(bauvorhaben) + QStringLiteral(".TRV");
-    const std::optional<QString> datei = fragen_.DateiZumSpeichern(
-        {Programmtitel(), {Programmtitel() + QStringLiteral(" (*.TRV)")}, QStringLiteral("TRV"),
-         vorschlag});
+    const std::optional<QString> datei =
+        fragen_.DateiZumSpeichern({Programmtitel(),
+                                   {Programmtitel() + QStringLiteral(" (*.TRV)")},
+                                   QStringLiteral("TRV"),
+                                   vorschlag});
     return datei && SpeichernAls(*datei);
 }
 

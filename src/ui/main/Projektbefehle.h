@@ -33,12 +33,12 @@ public:
     bool Neu();
     // The open dialog after the save question; false when cancelled or the file was unreadable.
     bool Oeffnen();
-    // Replaces the project by the file's. An unreadable file leaves a fresh project, with its
-    // message shown, and no file name, so a later Save cannot overwrite that file with the
-    // empty project.
-    // Opens the named project after the save question (recent projects, a dropped file);
-    // false when the user cancelled or the file could not be read.
+    // Opens the named project (recent projects, a dropped file): the file is read first, and
+    // only a readable one leads to the save question and replaces the project; false when the
+    // user cancelled or the file could not be read.
     bool DateiOeffnen(const QString& datei);
+    // Replaces the project by the file's. An unreadable file shows its message with the reason
+    // and leaves the open project, its file name and its changes as they were.
     bool ProjektLaden(const QString& datei);
     bool Speichern();
     bool SpeichernUnter();
@@ -84,6 +84,10 @@ signals:
     void Rechenhinweise(const QStringList& hinweise);
 
 private:
+    // The file read into a new project; nullptr, with the message shown, when unreadable.
+    std::unique_ptr<TKModell> ProjektLesen(const QString& datei);
+    void ProjektUebernehmen(std::unique_ptr<TKModell> modell, const QString& datei);
+    void DateifehlerMelden(const TKDateiErgebnis& ergebnis);
     bool SpeichernAls(const QString& datei);
     void DateinameSetzen(const QString& datei);
     // The current position's results decide: overview when calculated, else input.

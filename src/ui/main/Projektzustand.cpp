@@ -16,10 +16,20 @@ void Projektzustand::NeuesModell() {
     modell_ = std::make_unique<TKModell>(ini_, regional_);
 }
 
+std::unique_ptr<TKModell> Projektzustand::ModellAnlegen() const {
+    return std::make_unique<TKModell>(ini_, regional_);
+}
+
+void Projektzustand::ModellUebernehmen(std::unique_ptr<TKModell> modell) {
+    modell_ = std::move(modell);
+}
+
 QString Projektzustand::DateinameAnzeige() const {
     return dateiname_.isEmpty() ? QString::fromStdString(Ressource(res::Unbenannt)) : dateiname_;
 }
 
-void Projektzustand::TextlistenNeuLaden() { texte_ = TextlistenLaden(); }
+void Projektzustand::TextlistenNeuLaden() {
+    texte_ = TextlistenLaden();
+}
 
 } // namespace trv

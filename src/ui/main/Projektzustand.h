@@ -31,6 +31,10 @@ public:
 
     // Replaces the project by a fresh one with one position, named "1".
     void NeuesModell();
+    // A fresh project beside the open one, to read a file into; the open project stays until
+    // ModellUebernehmen replaces it.
+    std::unique_ptr<TKModell> ModellAnlegen() const;
+    void ModellUebernehmen(std::unique_ptr<TKModell> modell);
 
     // The file the project was last read from or written to; empty for a new project.
     const QString& Dateiname() const { return dateiname_; }
