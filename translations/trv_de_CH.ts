@@ -948,6 +948,13 @@ Soll sie überschrieben werden?</translation>
     </message>
 </context>
 <context>
+    <name>Textgrenze</name>
+    <message>
+        <source>The text is too long: only its first %1 characters are kept.</source>
+        <translation>Der Text ist zu lang: Nur seine ersten %1 Zeichen werden übernommen.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmBewehrung</name>
     <message>
         <source>Intermediate result for reinforcement </source>

@@ -933,6 +933,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>Textgrenze</name>
+    <message>
+        <source>The text is too long: only its first %1 characters are kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TfrmBewehrung</name>
     <message>
         <source>Intermediate result for reinforcement </source>

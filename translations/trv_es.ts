@@ -948,6 +948,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>Textgrenze</name>
+    <message>
+        <source>The text is too long: only its first %1 characters are kept.</source>
+        <translation>El texto es demasiado largo: solo se conservan sus primeros %1 caracteres.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmBewehrung</name>
     <message>
         <source>Intermediate result for reinforcement </source>

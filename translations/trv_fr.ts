@@ -948,6 +948,13 @@ Voulez-vous la remplacer ?</translation>
     </message>
 </context>
 <context>
+    <name>Textgrenze</name>
+    <message>
+        <source>The text is too long: only its first %1 characters are kept.</source>
+        <translation>Le texte est trop long : seuls ses %1 premiers caractères sont conservés.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmBewehrung</name>
     <message>
         <source>Intermediate result for reinforcement </source>

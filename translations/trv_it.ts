@@ -948,6 +948,13 @@ Sovrascriverla?</translation>
     </message>
 </context>
 <context>
+    <name>Textgrenze</name>
+    <message>
+        <source>The text is too long: only its first %1 characters are kept.</source>
+        <translation>Il testo è troppo lungo: vengono conservati solo i primi %1 caratteri.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmBewehrung</name>
     <message>
         <source>Intermediate result for reinforcement </source>

@@ -943,6 +943,13 @@ Should this be overwritten?</source>
     </message>
 </context>
 <context>
+    <name>Textgrenze</name>
+    <message>
+        <source>The text is too long: only its first %1 characters are kept.</source>
+        <translation>De tekst is te lang: alleen de eerste %1 tekens worden bewaard.</translation>
+    </message>
+</context>
+<context>
     <name>TfrmBewehrung</name>
     <message>
         <source>Intermediate result for reinforcement </source>

@@ -41,7 +41,7 @@ public:
     std::uint8_t AktLand() const { return aktLand_; }
     void SetAktLand(std::uint8_t v) { aktLand_ = v; }
     const std::string& Position() const { return position_; }
-    void SetPosition(std::string v) { position_ = std::move(v); }
+    void SetPosition(std::string v) { position_ = NutzertextBegrenzt(std::move(v)); }
     // 0 single connector with a point load, 1 row slab to slab, 2 row slab to wall.
     std::uint8_t Anwendungsfall() const { return anwendungsfall_; }
     void SetAnwendungsfall(std::uint8_t v) { anwendungsfall_ = v; }

@@ -4,13 +4,18 @@
 #include "calculation/Katalog.h"
 #include "files/Projektdatei.h"
 #include "files/Ressourcen.h"
+#include "files/XmlDokument.h"
 #include "files/XmlWerte.h"
+#include "model/Nutzertext.h"
 
 #include <cstddef>
 #include <memory>
 #include <utility>
 
 namespace trv {
+
+// A UTF-8 character has at most four bytes: the longest user text stays readable.
+static_assert(4 * MaxNutzertext <= xml::TKDokument::MaxTextLaenge);
 
 namespace {
 

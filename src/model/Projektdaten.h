@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Nutzertext.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,11 +24,12 @@ public:
     const std::string& Bearbeiter() const { return bearbeiter_; }
     const std::string& Datum() const { return datum_; }
 
-    void SetBauvorhaben(std::string v) { bauvorhaben_ = std::move(v); }
+    // Texts longer than MaxNutzertext are cut (as every user text of the model).
+    void SetBauvorhaben(std::string v) { bauvorhaben_ = NutzertextBegrenzt(std::move(v)); }
     // Replaces all company lines by a copy of the given ones.
-    void SetFirma(std::vector<std::string> v) { firma_ = std::move(v); }
-    void SetBearbeiter(std::string v) { bearbeiter_ = std::move(v); }
-    void SetDatum(std::string v) { datum_ = std::move(v); }
+    void SetFirma(std::vector<std::string> v) { firma_ = NutzertexteBegrenzt(std::move(v)); }
+    void SetBearbeiter(std::string v) { bearbeiter_ = NutzertextBegrenzt(std::move(v)); }
+    void SetDatum(std::string v) { datum_ = NutzertextBegrenzt(std::move(v)); }
 
     void XMLSchreiben(xml::TKElement eltern, const std::string& name) const;
     // False (and no change) when the element is missing or empty.

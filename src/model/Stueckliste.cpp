@@ -11,7 +11,7 @@ bool TKStueckliste::EintragHinzufuegen(std::vector<std::string> eintrag) {
     if (eintrag_.size() >= static_cast<std::size_t>(MaxEintraege)) {
         return false;
     }
-    eintrag_.push_back(std::move(eintrag));
+    eintrag_.push_back(NutzertexteBegrenzt(std::move(eintrag)));
     return true;
 }
 
@@ -19,7 +19,7 @@ bool TKStueckliste::EintragErsetzen(std::vector<std::string> eintrag, int nr) {
     if (!Gueltig(nr)) {
         return false;
     }
-    eintrag_[static_cast<std::size_t>(nr - 1)] = std::move(eintrag);
+    eintrag_[static_cast<std::size_t>(nr - 1)] = NutzertexteBegrenzt(std::move(eintrag));
     return true;
 }
 

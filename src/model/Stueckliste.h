@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Nutzertext.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -18,7 +20,8 @@ public:
     // At most this many entries (the count is stored in 16 bits).
     static constexpr int MaxEintraege = 65535;
 
-    // Appends a copy of the strings; false (and no change) when the schedule is full.
+    // Appends a copy of the strings (each cut after MaxNutzertext characters); false (and no
+    // change) when the schedule is full.
     bool EintragHinzufuegen(std::vector<std::string> eintrag);
     // Replaces entry nr when 1 <= nr <= count; otherwise nothing happens and the result is
     // false.
@@ -32,8 +35,10 @@ public:
     std::uint16_t AnzEintraege() const { return static_cast<std::uint16_t>(eintrag_.size()); }
     const std::vector<std::vector<std::string>>& Eintraege() const { return eintrag_; }
 
-    // Replaces the remark lines by a copy.
-    void SetBemerkung(std::vector<std::string> zeilen) { bemerkung_ = std::move(zeilen); }
+    // Replaces the remark lines by a copy (each cut after MaxNutzertext characters).
+    void SetBemerkung(std::vector<std::string> zeilen) {
+        bemerkung_ = NutzertexteBegrenzt(std::move(zeilen));
+    }
     const std::vector<std::string>& GetBemerkung() const { return bemerkung_; }
 
     void XMLSchreiben(xml::TKElement eltern, const std::string& name) const;

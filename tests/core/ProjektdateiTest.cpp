@@ -6,6 +6,7 @@
 #include "files/Ressourcen.h"
 #include "files/XmlDokument.h"
 #include "model/Modell.h"
+#include "model/Nutzertext.h"
 
 #include <gtest/gtest.h>
 
@@ -302,6 +303,39 @@ TEST_F(Projektdatei, UserTextsInSeveralScriptsKeepEveryCharacter) {
     EXPECT_EQ(g.Stueckliste().GetBemerkung(), modell->Stueckliste().GetBemerkung());
     EXPECT_EQ(g.Stueckliste().Eintraege(), modell->Stueckliste().Eintraege());
     EXPECT_EQ(g.Stueckliste().AnzEintraege(), 2);
+}
+
+TEST_F(Projektdatei, LongestUserTextsAreSavedAndOpenedAgain) {
+    // A 1.1 MB company line used to be saved and then refused by the reader ("text too long"),
+    // locking the engineer out of every position of the project.
+    auto modell = NeuesModell();
+    const std::string vier = "\xF0\x9F\x94\xA9"; // four bytes in UTF-8
+    std::string lang;
+    for (std::size_t i = 0; i < MaxNutzertext; ++i) {
+        lang += vier;
+    }
+    const std::string riesig(1100 * 1024, 'x');
+    TKProjektdaten& p = modell->Projektbeschreibung();
+    p.SetBauvorhaben(lang + "-");
+    p.SetFirma({riesig, lang});
+    p.SetBearbeiter(riesig);
+    modell->Anwendung(1).SetPosition(lang + vier);
+    modell->Stueckliste().SetBemerkung({riesig});
+    ASSERT_TRUE(modell->Stueckliste().EintragHinzufuegen({riesig, lang}));
+
+    const Rundreise r = RundreiseMachen(*modell, datei_);
+    const TKModell& g = *r.Gelesen;
+    EXPECT_EQ(g.Projektbeschreibung().Bauvorhaben(), lang);
+    EXPECT_EQ(g.Projektbeschreibung().Firma()[0], riesig.substr(0, MaxNutzertext));
+    EXPECT_EQ(g.Projektbeschreibung().Firma()[1], lang);
+    EXPECT_EQ(g.Projektbeschreibung().Bearbeiter().size(), MaxNutzertext);
+    EXPECT_EQ(g.Anwendung(1).Position(), lang);
+    EXPECT_EQ(g.Stueckliste().GetBemerkung()[0].size(), MaxNutzertext);
+    EXPECT_EQ(g.Stueckliste().GetEintrag(1)[0].size(), MaxNutzertext);
+    EXPECT_EQ(r.Erste, r.Zweite);
+    // A cut never splits a character.
+    EXPECT_EQ(NutzertextBegrenzt("\xC3\xA4" + std::string(MaxNutzertext, 'a')).size(),
+              MaxNutzertext + 1);
 }
 
 TEST_F(Projektdatei, FileNameIsKeptAlsoWhenTheOperationFails) {

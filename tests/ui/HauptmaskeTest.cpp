@@ -1,6 +1,7 @@
 // The main window driven as a user would: commands, positions, modes, the result list, the
 // tree and the keyboard. Questions are answered by script; an unanswered one fails the test.
 #include "Hauptfenster.h"
+#include "model/Nutzertext.h"
 #include "model/Zahlen.h"
 #include "ui/main/Befehle.h"
 #include "ui/main/Blattansicht.h"
@@ -13,6 +14,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -285,6 +287,23 @@ TEST(HauptmaskeTest, FeindlicheDateiLaesstDasOffeneProjektStehen) {
     EXPECT_FALSE(f->Kommandos().DateiOeffnen(Beispiel("slab-to-wall-linear.TRV")));
     EXPECT_EQ(f->Zustand().Modell().AnzAnwendung(), 4);
     EXPECT_EQ(f->Zustand().Dateiname(), gut);
+}
+
+TEST(HauptmaskeTest, EinZuLangerTextWirdGekuerztUndGemeldet) {
+    Hauptfenster f;
+    QApplication::clipboard()->setText(QString(1100 * 1024, QLatin1Char('x')));
+    QLineEdit* position = f->PositionText();
+    position->setFocus();
+    QTest::keyClick(position, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(position->text().size(), static_cast<qsizetype>(MaxNutzertext));
+    ASSERT_EQ(f.fragen.Meldungen.size(), 1);
+    EXPECT_TRUE(f.fragen.Meldungen[0].contains(QString::number(MaxNutzertext)));
+    QTest::keyClick(position, Qt::Key_Tab);
+    EXPECT_EQ(f->Zustand().Anwendung().Position().size(), MaxNutzertext);
+    // Typing a text within the limit says nothing.
+    f->Bauvorhaben()->setFocus();
+    QTest::keyClicks(f->Bauvorhaben(), QStringLiteral("Hall B"));
+    EXPECT_EQ(f.fragen.Meldungen.size(), 1);
 }
 
 TEST(HauptmaskeTest, SpeichernUnterSchlaegtDasBauvorhabenVorAusserBeiLeerzeichen) {

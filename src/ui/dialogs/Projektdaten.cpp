@@ -1,6 +1,7 @@
 #include "ui/dialogs/Projektdaten.h"
 
 #include "ui/dialogs/Fokuswechsel.h"
+#include "ui/dialogs/Textgrenze.h"
 #include "ui/hilfe/Hilfe.h"
 #include "ui/main/Projektzustand.h"
 
@@ -9,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -57,6 +59,13 @@ TfrmProjektdaten::TfrmProjektdaten(const TKProjektdaten& daten, QString heute, Q
     OKBtn_->setDefault(true);
     CancelBtn_ = new QPushButton(this);
     CancelBtn_->setAutoDefault(false);
+    const auto zuLang = [this] {
+        QMessageBox::information(this, windowTitle(), TextZuLangMeldung());
+    };
+    TextgrenzeSetzen(EditBauvorhaben_, zuLang);
+    TextgrenzeSetzen(MemoFirma_, zuLang);
+    TextgrenzeSetzen(EditBearbeiter_, zuLang);
+    TextgrenzeSetzen(meditDatum_, zuLang);
     lblBauvorhaben_->setBuddy(EditBauvorhaben_);
     lblFirma_->setBuddy(MemoFirma_);
     lblBearbeiter_->setBuddy(EditBearbeiter_);

@@ -7,6 +7,7 @@
 #include "printing/StuecklisteDruck.h"
 #include "schedule/Stuecklistenregeln.h"
 #include "ui/dialogs/StuecklisteExport.h"
+#include "ui/dialogs/Textgrenze.h"
 #include "ui/hilfe/Hilfe.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektzustand.h"
@@ -252,6 +253,7 @@ TfrmStueckliste::TfrmStueckliste(Projektzustand& zustand, Druckerwahl& druckerwa
     memoZusatztext = new QPlainTextEdit(pnlListe);
     memoZusatztext->setObjectName(QStringLiteral("memoZusatztext"));
     memoZusatztext->setTabChangesFocus(true);
+    TextgrenzeSetzen(memoZusatztext, [this] { fragen_.Meldung(TextZuLangMeldung()); });
     memoZusatztext->setMaximumHeight(6 * fontMetrics().height());
     lblZusatztext->setBuddy(memoZusatztext);
 

@@ -21,6 +21,7 @@
 #include "ui/dialogs/Bewehrungsaenderung.h"
 #include "ui/dialogs/Farbeinstellung.h"
 #include "ui/dialogs/Projektdaten.h"
+#include "ui/dialogs/Textgrenze.h"
 #include "ui/dialogs/Projektverwaltung.h"
 #include "ui/dialogs/Stueckliste.h"
 #include "ui/dialogs/Zoom.h"
@@ -457,6 +458,9 @@ void TfrmHauptMaske::BefehleVerbinden() {
     connect(imgAnsicht_, &TSkizzenbild::MenueGewuenscht, this,
             [this](const QPoint& p) { SkizzenMenueZeigen(p); });
 
+    for (QLineEdit* feld : {editBauvorhaben_, editPosition_}) {
+        TextgrenzeSetzen(feld, [this] { fragen_->Meldung(TextZuLangMeldung()); });
+    }
     connect(editBauvorhaben_, &QLineEdit::textEdited, this, [this](const QString& text) {
         zustand_.Modell().Projektbeschreibung().SetBauvorhaben(text.toStdString());
         tvMain_->BaumProjektSetzen(text);
