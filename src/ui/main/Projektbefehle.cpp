@@ -2,6 +2,7 @@
 
 #include "calculation/Katalog.h"
 #include "calculation/Plausibilitaet.h"
+#include "platform/Dateinamen.h"
 #include "ui/main/Rueckfragen.h"
 #include "ui/main/Sanduhr.h"
 
@@ -106,7 +107,7 @@ bool Projektbefehle::ProjektLaden(const QString& datei) {
     {
         const Sanduhr sanduhr;
         zustand_.NeuesModell();
-        ergebnis = zustand_.Modell().Oeffnen(datei.toStdString());
+        ergebnis = zustand_.Modell().Oeffnen(plattform::BytesAusName(datei));
         if (!ergebnis.Ok) {
             // A half-read project must not stay: a fresh one takes its place.
             zustand_.NeuesModell();
@@ -130,14 +131,14 @@ bool Projektbefehle::SpeichernAls(const QString& datei) {
     TKDateiErgebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = zustand_.Modell().Speichern(datei.toStdString());
+        ergebnis = zustand_.Modell().Speichern(plattform::BytesAusName(datei));
     }
     if (!ergebnis.Ok) {
         for (const std::string& meldung : ergebnis.Meldungen) {
             fragen_.Meldung(AlsText(meldung));
         }
         // The model notes the name it tried; the program keeps the file it last had.
-        zustand_.Modell().SetFileName(zustand_.Dateiname().toStdString());
+        zustand_.Modell().SetFileName(plattform::BytesAusName(zustand_.Dateiname()));
         return false;
     }
     DateinameSetzen(datei);
