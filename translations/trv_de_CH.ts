@@ -176,6 +176,13 @@ Die übrigen Positionen und die Stückliste drucken?</translation>
     </message>
 </context>
 <context>
+    <name>Projektzustand</name>
+    <message>
+        <source>%1 (the file name holds bytes that are no text: �)</source>
+        <translation>%1 (der Dateiname enthält Bytes, die kein Text sind: �)</translation>
+    </message>
+</context>
+<context>
     <name>Ressource</name>
     <message>
         <source>Unnamed</source>
@@ -2150,6 +2157,12 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <source>&amp;Recent Projects</source>
         <translation>&amp;Zuletzt geöffnete Projekte</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2.
+The program works with the default settings and keeps no changes of them.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht verwendet werden: %2.
+Das Programm arbeitet mit den Standardeinstellungen und speichert keine Änderungen daran.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>
@@ -2271,6 +2284,10 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
     <message>
         <source>No: </source>
         <translation>Nr.: </translation>
+    </message>
+    <message>
+        <source>The name of this file holds bytes that are no text; they are shown as �.</source>
+        <translation>Der Name dieser Datei enthält Bytes, die kein Text sind; sie werden als � angezeigt.</translation>
     </message>
 </context>
 <context>

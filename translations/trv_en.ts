@@ -167,6 +167,13 @@ Print the other positions and the connector schedule?</source>
     </message>
 </context>
 <context>
+    <name>Projektzustand</name>
+    <message>
+        <source>%1 (the file name holds bytes that are no text: �)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Ressource</name>
     <message>
         <source>Unnamed</source>
@@ -2131,6 +2138,11 @@ The program has been tested with care on the operating systems named in the manu
         <source>&amp;Recent Projects</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2.
+The program works with the default settings and keeps no changes of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>
@@ -2251,6 +2263,10 @@ The program has been tested with care on the operating systems named in the manu
     </message>
     <message>
         <source>No: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The name of this file holds bytes that are no text; they are shown as �.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -176,6 +176,13 @@ Print the other positions and the connector schedule?</source>
     </message>
 </context>
 <context>
+    <name>Projektzustand</name>
+    <message>
+        <source>%1 (the file name holds bytes that are no text: �)</source>
+        <translation>%1 (el nombre del archivo contiene bytes que no son texto: �)</translation>
+    </message>
+</context>
+<context>
     <name>Ressource</name>
     <message>
         <source>Unnamed</source>
@@ -2150,6 +2157,12 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <source>&amp;Recent Projects</source>
         <translation>P&amp;royectos recientes</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2.
+The program works with the default settings and keeps no changes of them.</source>
+        <translation>No se puede usar el archivo de configuración %1: %2.
+El programa trabaja con la configuración predeterminada y no guarda cambios en ella.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>
@@ -2271,6 +2284,10 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
     <message>
         <source>No: </source>
         <translation>N.º: </translation>
+    </message>
+    <message>
+        <source>The name of this file holds bytes that are no text; they are shown as �.</source>
+        <translation>El nombre de este archivo contiene bytes que no son texto; se muestran como �.</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,13 @@ Imprimer les autres positions et la nomenclature des goujons ?</translation>
     </message>
 </context>
 <context>
+    <name>Projektzustand</name>
+    <message>
+        <source>%1 (the file name holds bytes that are no text: �)</source>
+        <translation>%1 (le nom du fichier contient des octets qui ne sont pas du texte : �)</translation>
+    </message>
+</context>
+<context>
     <name>Ressource</name>
     <message>
         <source>Unnamed</source>
@@ -2150,6 +2157,12 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <source>&amp;Recent Projects</source>
         <translation>Projets &amp;récents</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2.
+The program works with the default settings and keeps no changes of them.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être utilisé : %2.
+Le programme travaille avec les paramètres par défaut et n&apos;en conserve aucune modification.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>
@@ -2271,6 +2284,10 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
     <message>
         <source>No: </source>
         <translation>N° : </translation>
+    </message>
+    <message>
+        <source>The name of this file holds bytes that are no text; they are shown as �.</source>
+        <translation>Le nom de ce fichier contient des octets qui ne sont pas du texte ; ils sont affichés comme �.</translation>
     </message>
 </context>
 <context>

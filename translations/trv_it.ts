@@ -176,6 +176,13 @@ Stampare le altre posizioni e la distinta connettori?</translation>
     </message>
 </context>
 <context>
+    <name>Projektzustand</name>
+    <message>
+        <source>%1 (the file name holds bytes that are no text: �)</source>
+        <translation>%1 (il nome del file contiene byte che non sono testo: �)</translation>
+    </message>
+</context>
+<context>
     <name>Ressource</name>
     <message>
         <source>Unnamed</source>
@@ -2150,6 +2157,12 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <source>&amp;Recent Projects</source>
         <translation>P&amp;rogetti recenti</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2.
+The program works with the default settings and keeps no changes of them.</source>
+        <translation>Il file delle impostazioni %1 non può essere usato: %2.
+Il programma lavora con le impostazioni predefinite e non ne conserva le modifiche.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>
@@ -2271,6 +2284,10 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
     <message>
         <source>No: </source>
         <translation>N.: </translation>
+    </message>
+    <message>
+        <source>The name of this file holds bytes that are no text; they are shown as �.</source>
+        <translation>Il nome di questo file contiene byte che non sono testo; sono mostrati come �.</translation>
     </message>
 </context>
 <context>

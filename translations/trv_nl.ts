@@ -176,6 +176,13 @@ Wilt u de overige posities en de stuklijst afdrukken?</translation>
     </message>
 </context>
 <context>
+    <name>Projektzustand</name>
+    <message>
+        <source>%1 (the file name holds bytes that are no text: �)</source>
+        <translation>%1 (de bestandsnaam bevat bytes die geen tekst zijn: �)</translation>
+    </message>
+</context>
+<context>
     <name>Ressource</name>
     <message>
         <source>Unnamed</source>
@@ -2145,6 +2152,12 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <source>&amp;Recent Projects</source>
         <translation>&amp;Recente projecten</translation>
     </message>
+    <message>
+        <source>The settings file %1 cannot be used: %2.
+The program works with the default settings and keeps no changes of them.</source>
+        <translation>Het instellingenbestand %1 kan niet worden gebruikt: %2.
+Het programma werkt met de standaardinstellingen en bewaart geen wijzigingen daarvan.</translation>
+    </message>
 </context>
 <context>
     <name>trv::TfrmProjektdaten</name>
@@ -2266,6 +2279,10 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
     <message>
         <source>No: </source>
         <translation>Nr.: </translation>
+    </message>
+    <message>
+        <source>The name of this file holds bytes that are no text; they are shown as �.</source>
+        <translation>De naam van dit bestand bevat bytes die geen tekst zijn; ze worden getoond als �.</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "platform/Dateinamen.h"
 #include "platform/Datenordner.h"
 #include "platform/Sprachmodule.h"
 #include "platform/Umgebung.h"
@@ -27,7 +28,9 @@ int main(int argc, char** argv) {
             return 0;
         }
     }
-    trv::TfrmHauptMaske fenster(ini, regional, QApplication::arguments().mid(1));
+    // From argv, which QApplication has rid of its own options: arguments() would turn a file
+    // name that is not UTF-8 into another name.
+    trv::TfrmHauptMaske fenster(ini, regional, trv::plattform::Argumente(argc, argv));
     fenster.showMaximized();
     return QApplication::exec();
 }

@@ -3,12 +3,14 @@
 #include "files/AtomareDatei.h"
 #include "model/Zahlen.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
-#include <sstream>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -41,17 +43,102 @@ bool GleichOhneGross(const std::string& a, const std::string& b) {
     return true;
 }
 
-std::vector<std::string> ZeilenLesen(const fs::path& pfad) {
-    std::vector<std::string> zeilen;
-    std::ifstream in(pfad, std::ios::binary);
-    std::string zeile;
-    while (std::getline(in, zeile)) {
+// A settings file is a few kilobytes; anything far larger is not one, and reading it whole
+// could exhaust the memory.
+constexpr std::size_t MaxGroesse = 1 << 20;
+
+enum class Lesestand { Ok, Fehlt, Unbrauchbar };
+
+struct Gelesen {
+    Lesestand Stand = Lesestand::Fehlt;
+    std::vector<std::string> Zeilen;
+    std::string Grund; // why the file cannot be used
+};
+
+std::string Art(mode_t modus) {
+    if (S_ISDIR(modus)) {
+        return "a folder";
+    }
+    if (S_ISCHR(modus) || S_ISBLK(modus)) {
+        return "a device";
+    }
+    if (S_ISFIFO(modus)) {
+        return "a pipe";
+    }
+    if (S_ISSOCK(modus)) {
+        return "a socket";
+    }
+    return "not a regular file";
+}
+
+// Only a regular file is read: opening a pipe would wait for a writer, and a device such as
+// /dev/zero never ends. The type is checked before the open (which itself must not block)
+// and again on the descriptor, in case the name was replaced in between.
+Gelesen DateiLesen(const fs::path& pfad) {
+    Gelesen g;
+    struct stat st {};
+    if (::stat(pfad.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return g;
+        }
+        g.Stand = Lesestand::Unbrauchbar;
+        g.Grund = std::strerror(errno);
+        return g;
+    }
+    const auto unbrauchbar = [&g](std::string grund) {
+        g.Stand = Lesestand::Unbrauchbar;
+        g.Grund = std::move(grund);
+        return g;
+    };
+    if (!S_ISREG(st.st_mode)) {
+        return unbrauchbar("it is " + Art(st.st_mode) + ", not a regular file");
+    }
+    if (static_cast<unsigned long long>(st.st_size) > MaxGroesse) {
+        return unbrauchbar("it is larger than " + std::to_string(MaxGroesse / 1024) + " KB");
+    }
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return unbrauchbar(std::strerror(errno));
+    }
+    std::string inhalt;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    char puffer[16384];
+    while (ok) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        inhalt.append(puffer, static_cast<std::size_t>(n));
+        // The file may have grown since it was measured.
+        ok = inhalt.size() <= MaxGroesse;
+    }
+    ::close(fd);
+    if (!ok) {
+        return unbrauchbar("it cannot be read as a settings file");
+    }
+    // A byte-order mark written by an editor is not part of the first section's header.
+    if (inhalt.rfind("\xEF\xBB\xBF", 0) == 0) {
+        inhalt.erase(0, 3);
+    }
+    g.Stand = Lesestand::Ok;
+    std::size_t anfang = 0;
+    while (anfang < inhalt.size()) {
+        std::size_t ende = inhalt.find('\n', anfang);
+        if (ende == std::string::npos) {
+            ende = inhalt.size();
+        }
+        std::string zeile = inhalt.substr(anfang, ende - anfang);
         if (!zeile.empty() && zeile.back() == '\r') {
             zeile.pop_back();
         }
-        zeilen.push_back(zeile);
+        g.Zeilen.push_back(std::move(zeile));
+        anfang = ende + 1;
     }
-    return zeilen;
+    return g;
 }
 
 // The section name if the line is a section header.
@@ -72,10 +159,13 @@ std::optional<std::pair<std::string, std::string>> Eintrag(const std::string& ze
     return std::make_pair(Getrimmt(zeile.substr(0, gleich)), Getrimmt(zeile.substr(gleich + 1)));
 }
 
-std::optional<std::string> WertSuchen(const fs::path& pfad, const std::string& sektion,
-                                      const std::string& schluessel) {
+// Every key of the section (of all its repetitions), in file order; the first of equal keys
+// counts, as for a single read.
+TKIniDatei::Werte SektionsWerte(const std::vector<std::string>& zeilen,
+                                const std::string& sektion) {
+    TKIniDatei::Werte werte;
     bool inSektion = false;
-    for (const auto& zeile : ZeilenLesen(pfad)) {
+    for (const auto& zeile : zeilen) {
         if (auto kopf = SektionsKopf(zeile)) {
             inSektion = GleichOhneGross(*kopf, sektion);
             continue;
@@ -83,35 +173,114 @@ std::optional<std::string> WertSuchen(const fs::path& pfad, const std::string& s
         if (!inSektion) {
             continue;
         }
-        if (auto e = Eintrag(zeile); e && GleichOhneGross(e->first, schluessel)) {
-            return e->second;
+        if (auto e = Eintrag(zeile)) {
+            const bool schonDa = std::any_of(werte.begin(), werte.end(), [&e](const auto& w) {
+                return GleichOhneGross(w.first, e->first);
+            });
+            if (!schonDa) {
+                werte.push_back(std::move(*e));
+            }
         }
     }
-    return std::nullopt;
+    return werte;
 }
 
-// Replaces the file's content in one step, so a crash never leaves half a settings file. A
-// settings file that cannot be written is not an error: the settings stay as they were.
-void DateiErsetzen(const fs::path& pfad, const std::string& inhalt) {
-    std::error_code ec;
-    if (pfad.has_parent_path()) {
-        fs::create_directories(pfad.parent_path(), ec);
+// Puts "schluessel=wert" into the lines: over the key's first line in the section, else after
+// the section's last entry, else into a new section at the end. False when the file holds the
+// value already: closing a project of thousands of positions would otherwise rewrite (and
+// flush) the file six times per position.
+bool Setzen(std::vector<std::string>& zeilen, const std::string& sektion,
+            const std::string& schluessel, const std::string& wert) {
+    const std::string neueZeile = schluessel + "=" + wert;
+    bool inSektion = false;
+    std::optional<std::size_t> sektionsEnde; // index after the last non-empty line of the section
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        if (auto kopf = SektionsKopf(zeilen[i])) {
+            inSektion = GleichOhneGross(*kopf, sektion);
+            if (inSektion) {
+                sektionsEnde = i + 1;
+            }
+            continue;
+        }
+        if (!inSektion) {
+            continue;
+        }
+        if (auto e = Eintrag(zeilen[i]); e && GleichOhneGross(e->first, schluessel)) {
+            if (zeilen[i] == neueZeile) {
+                return false;
+            }
+            zeilen[i] = neueZeile;
+            return true;
+        }
+        if (!Getrimmt(zeilen[i]).empty()) {
+            sektionsEnde = i + 1;
+        }
     }
-    std::string fehler;
-    DateiAtomarSchreiben(pfad, inhalt, fehler);
+    if (sektionsEnde) {
+        zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(*sektionsEnde), neueZeile);
+    } else {
+        if (!zeilen.empty() && !Getrimmt(zeilen.back()).empty()) {
+            zeilen.emplace_back();
+        }
+        zeilen.push_back("[" + sektion + "]");
+        zeilen.push_back(neueZeile);
+    }
+    return true;
 }
+
+// Two instances of the program that change the settings at the same time must not lose each
+// other's values: each reads, changes and replaces the file under this lock. It is taken on
+// the folder, because every write replaces the file itself. An instance that does not let go
+// is waited for two seconds at most; the write is atomic without the lock too.
+class Ordnersperre {
+public:
+    explicit Ordnersperre(const fs::path& datei) {
+        const fs::path ordner = datei.has_parent_path() ? datei.parent_path() : fs::path(".");
+        fd_ = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        for (int versuch = 0; fd_ >= 0 && versuch < 200; ++versuch) {
+            if (::flock(fd_, LOCK_EX | LOCK_NB) == 0 || (errno != EWOULDBLOCK && errno != EINTR)) {
+                return;
+            }
+            ::usleep(10000);
+        }
+    }
+    Ordnersperre(const Ordnersperre&) = delete;
+    Ordnersperre& operator=(const Ordnersperre&) = delete;
+    ~Ordnersperre() {
+        if (fd_ >= 0) {
+            ::close(fd_); // releases the lock
+        }
+    }
+
+private:
+    int fd_ = -1;
+};
 
 } // namespace
 
 TKIniDatei::TKIniDatei(std::filesystem::path pfad, TKRegional regional)
     : pfad_(std::move(pfad)), regional_(std::move(regional)) {}
 
+std::string TKIniDatei::Unbrauchbar() const {
+    if (!HatDatei()) {
+        return {};
+    }
+    const Gelesen g = DateiLesen(pfad_);
+    return g.Stand == Lesestand::Unbrauchbar ? g.Grund : std::string();
+}
+
+TKIniDatei::Werte TKIniDatei::SektionLesen(const std::string& sektion) const {
+    return HatDatei() ? SektionsWerte(DateiLesen(pfad_).Zeilen, sektion) : Werte();
+}
+
 std::string TKIniDatei::LeseString(const std::string& sektion, const std::string& schluessel,
                                    const std::string& vorgabe) const {
-    if (!HatDatei()) {
-        return vorgabe;
+    for (auto& [name, wert] : SektionLesen(sektion)) {
+        if (GleichOhneGross(name, schluessel)) {
+            return wert;
+        }
     }
-    return WertSuchen(pfad_, sektion, schluessel).value_or(vorgabe);
+    return vorgabe;
 }
 
 long long TKIniDatei::LeseInt(const std::string& sektion, const std::string& schluessel,
@@ -140,55 +309,40 @@ double TKIniDatei::LeseFloat(const std::string& sektion, const std::string& schl
     return DateiZahl(LeseString(sektion, schluessel, "")).value_or(vorgabe);
 }
 
-void TKIniDatei::SchreibeString(const std::string& sektion, const std::string& schluessel,
-                                const std::string& wert) const {
+void TKIniDatei::SektionAendern(const std::string& sektion,
+                                const std::function<Werte(const Werte&)>& aendern) const {
     if (!HatDatei()) {
         return;
     }
-    std::vector<std::string> zeilen = ZeilenLesen(pfad_);
-    const std::string neueZeile = schluessel + "=" + wert;
-    bool inSektion = false;
-    std::optional<std::size_t> sektionsEnde; // index after the last non-empty line of the section
-    bool ersetzt = false;
-    for (std::size_t i = 0; i < zeilen.size() && !ersetzt; ++i) {
-        if (auto kopf = SektionsKopf(zeilen[i])) {
-            inSektion = GleichOhneGross(*kopf, sektion);
-            if (inSektion) {
-                sektionsEnde = i + 1;
-            }
-            continue;
-        }
-        if (!inSektion) {
-            continue;
-        }
-        if (auto e = Eintrag(zeilen[i]); e && GleichOhneGross(e->first, schluessel)) {
-            // The file holds the value already: closing a project of thousands of positions
-            // would otherwise rewrite (and flush) the file six times per position.
-            if (zeilen[i] == neueZeile) {
-                return;
-            }
-            zeilen[i] = neueZeile;
-            ersetzt = true;
-        } else if (!Getrimmt(zeilen[i]).empty()) {
-            sektionsEnde = i + 1;
-        }
+    std::error_code ec;
+    if (pfad_.has_parent_path()) {
+        fs::create_directories(pfad_.parent_path(), ec);
     }
-    if (!ersetzt) {
-        if (sektionsEnde) {
-            zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(*sektionsEnde), neueZeile);
-        } else {
-            if (!zeilen.empty() && !Getrimmt(zeilen.back()).empty()) {
-                zeilen.emplace_back();
-            }
-            zeilen.push_back("[" + sektion + "]");
-            zeilen.push_back(neueZeile);
-        }
+    const Ordnersperre sperre(pfad_);
+    Gelesen g = DateiLesen(pfad_);
+    // What could not be read must not be replaced by the few keys written now.
+    if (g.Stand == Lesestand::Unbrauchbar) {
+        return;
     }
-    std::ostringstream inhalt;
-    for (const auto& z : zeilen) {
-        inhalt << z << "\r\n";
+    bool geaendert = false;
+    for (const auto& [schluessel, wert] : aendern(SektionsWerte(g.Zeilen, sektion))) {
+        geaendert = Setzen(g.Zeilen, sektion, schluessel, wert) || geaendert;
     }
-    DateiErsetzen(pfad_, inhalt.str());
+    if (!geaendert) {
+        return;
+    }
+    std::string inhalt;
+    for (const auto& z : g.Zeilen) {
+        inhalt.append(z).append("\r\n");
+    }
+    // A settings file that cannot be written is not an error: the settings stay as they were.
+    std::string fehler;
+    DateiAtomarSchreiben(pfad_, inhalt, fehler);
+}
+
+void TKIniDatei::SchreibeString(const std::string& sektion, const std::string& schluessel,
+                                const std::string& wert) const {
+    SektionAendern(sektion, [&](const Werte&) { return Werte{{schluessel, wert}}; });
 }
 
 void TKIniDatei::SchreibeInt(const std::string& sektion, const std::string& schluessel,

@@ -3,7 +3,10 @@
 #include "files/Regional.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace trv {
 
@@ -11,6 +14,8 @@ namespace trv {
 // once; there is no cached state, so two holders of the same path always see the same values.
 // Section and key names are compared without regard to case. A missing file, section or key,
 // or a value that cannot be converted, yields the default. A write that fails is ignored.
+// Only a regular file of sensible size is read or replaced; anything else at the path (a pipe,
+// a device, a folder, a huge file) reads as no file, and writes leave it alone.
 class TKIniDatei {
 public:
     TKIniDatei() = default; // no file: every read yields its default, writes are dropped
@@ -18,6 +23,9 @@ public:
 
     const std::filesystem::path& Pfad() const { return pfad_; }
     bool HatDatei() const { return !pfad_.empty(); }
+    // Why the file at the path cannot be used (so settings are neither read nor kept); empty
+    // when it can, or when there is none yet.
+    std::string Unbrauchbar() const;
 
     std::string LeseString(const std::string& sektion, const std::string& schluessel,
                            const std::string& vorgabe) const;
@@ -35,6 +43,14 @@ public:
     // General format, at most 15 significant digits, regional decimal separator.
     void SchreibeFloat(const std::string& sektion, const std::string& schluessel,
                        double wert) const;
+
+    // Key and value pairs of one section, in file order (of equal keys the first).
+    using Werte = std::vector<std::pair<std::string, std::string>>;
+    Werte SektionLesen(const std::string& sektion) const;
+    // Writes the keys aendern returns, given the section's keys as the file holds them now,
+    // in one step that no other instance's write can come between.
+    void SektionAendern(const std::string& sektion,
+                        const std::function<Werte(const Werte&)>& aendern) const;
 
 private:
     std::filesystem::path pfad_;

@@ -1,13 +1,20 @@
 #include "files/IniDatei.h"
 
 #include "files/Einstellungen.h"
+#include "model/Modell.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <memory>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 namespace trv {
 
@@ -170,6 +177,107 @@ TEST_F(IniDateiTest, WritesThroughALinkedSettingsFile) {
     EXPECT_TRUE(fs::is_symlink(pfad_));
     EXPECT_EQ(LeseInt(Ini(), einstellung::Bemessung), 0);
     EXPECT_EQ(Inhalt(), "[Anwenderdaten]\r\nBemessung=0\r\n");
+}
+
+// A settings file that is no regular file once stopped the program at start: a pipe waited
+// for a writer, /dev/zero filled the memory. Each kind must give a model with the defaults at
+// once, report why the file is not used, and be left as it was by the writes of the model.
+TEST_F(IniDateiTest, SettingsThatAreNoRegularFileGiveDefaultsAndStayUntouched) {
+    const std::string gueltig = "[Anwenderdaten]\r\nGammaMs=1.2\r\nBemessung=0\r\n";
+    const std::vector<std::pair<std::string, std::function<void(const fs::path&)>>> arten{
+        {"pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+        {"link to /dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
+        {"folder", [](const fs::path& p) { fs::create_directory(p); }},
+        {"huge",
+         [](const fs::path& p) {
+             std::ofstream(p, std::ios::binary) << "[Anwenderdaten]\r\nGammaMs=1.2\r\n";
+             fs::resize_file(p, std::uintmax_t{8} << 30);
+         }},
+        {"just over 1 MB",
+         [&gueltig](const fs::path& p) {
+             std::ofstream(p, std::ios::binary)
+                 << gueltig << std::string((1 << 20) - gueltig.size() + 1, ';');
+         }},
+    };
+    for (const auto& [art, anlegen] : arten) {
+        SCOPED_TRACE(art);
+        fs::remove_all(pfad_);
+        anlegen(pfad_);
+        const auto vorher = fs::symlink_status(pfad_).type();
+        const auto groesse = fs::is_regular_file(pfad_) ? fs::file_size(pfad_) : 0;
+        // Run aside, so that a hang fails this test instead of stopping the whole run.
+        auto ergebnis = std::make_shared<std::promise<std::pair<double, std::string>>>();
+        auto fertig = ergebnis->get_future();
+        std::thread([ini = Ini(), ergebnis] {
+            double gamma = 0;
+            {
+                TKModell modell(ini, TKRegional::Standard());
+                modell.SetAnzAnwendung(2);
+                gamma = modell.Anwendung(2).GammaMs();
+                SchreibeInt(ini, einstellung::IDSprache, 1036);
+            } // the positions write their load factors here
+            ergebnis->set_value({gamma, ini.Unbrauchbar()});
+        }).detach();
+        ASSERT_EQ(fertig.wait_for(std::chrono::seconds(1)), std::future_status::ready);
+        const auto [gamma, grund] = fertig.get();
+        EXPECT_EQ(gamma, 1.05);
+        EXPECT_FALSE(grund.empty());
+        EXPECT_EQ(fs::symlink_status(pfad_).type(), vorher);
+        if (groesse > 0) {
+            EXPECT_EQ(fs::file_size(pfad_), groesse) << "a file not read must not be replaced";
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(ordner_), fs::directory_iterator()), 1);
+    }
+    fs::remove_all(pfad_);
+    Schreiben(gueltig);
+    EXPECT_EQ(Ini().Unbrauchbar(), "");
+    EXPECT_DOUBLE_EQ(LeseFloat(Ini(), einstellung::GammaMs), 1.2);
+}
+
+// An editor's byte-order mark used to hide the first section: the language was read as the
+// default and its next write appended a second [Anwenderdaten].
+TEST_F(IniDateiTest, ByteOrderMarkDoesNotHideTheFirstSection) {
+    Schreiben("\xEF\xBB\xBF[Anwenderdaten]\r\nIDSprache=1036\r\n");
+    const TKIniDatei ini = Ini();
+    EXPECT_EQ(LeseInt(ini, einstellung::IDSprache), 1036);
+    SchreibeInt(ini, einstellung::IDSprache, 1040);
+    EXPECT_EQ(Inhalt(), "[Anwenderdaten]\r\nIDSprache=1040\r\n");
+}
+
+// Two programs that write the settings at the same time: every read in between sees a whole
+// file, and no key written by one is lost by the other's rewrite.
+TEST_F(IniDateiTest, TwoProgramsWritingAtOnceLoseNothing) {
+    Schreiben("[Anwenderdaten]\r\nBemessung=0\r\n");
+    constexpr int Schluessel = 40;
+    std::vector<pid_t> kinder;
+    for (const char* sektion : {"A", "B"}) {
+        const pid_t kind = ::fork();
+        ASSERT_GE(kind, 0);
+        if (kind == 0) {
+            const TKIniDatei ini = Ini();
+            for (int i = 0; i < Schluessel; ++i) {
+                ini.SchreibeInt(sektion, "K" + std::to_string(i), i);
+            }
+            ::_exit(0);
+        }
+        kinder.push_back(kind);
+    }
+    int halbe = 0;
+    for (int laufend = 2; laufend > 0;) {
+        halbe += LeseInt(Ini(), einstellung::Bemessung) != 0;
+        laufend = 0;
+        for (pid_t kind : kinder) {
+            laufend += ::waitpid(kind, nullptr, WNOHANG) == 0;
+        }
+    }
+    EXPECT_EQ(halbe, 0) << "a read saw a half-written or missing file";
+    const TKIniDatei ini = Ini();
+    for (const char* sektion : {"A", "B"}) {
+        for (int i = 0; i < Schluessel; ++i) {
+            EXPECT_EQ(ini.LeseInt(sektion, "K" + std::to_string(i), -1), i) << sektion << i;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner_), fs::directory_iterator()), 1);
 }
 
 } // namespace trv

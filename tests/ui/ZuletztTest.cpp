@@ -1,5 +1,6 @@
 // The File menu's recent projects (kept in the INI file) and projects dropped onto the window.
 #include "Hauptfenster.h"
+#include "platform/Dateinamen.h"
 #include "ui/main/Projektbefehle.h"
 #include "ui/main/ZuletztGeoeffnet.h"
 
@@ -128,6 +129,25 @@ TEST(ZuletztTest, MenueBietetGeoeffneteUndGespeicherteProjekteAn) {
     EXPECT_TRUE(f.fragen.Meldungen.front().contains(b));
     EXPECT_FALSE(f.Eintraege().join(' ').contains(QStringLiteral("b.TRV")));
     EXPECT_EQ(QFileInfo(f.fenster.Zustand().Dateiname()).fileName(), QStringLiteral("c.TRV"));
+}
+
+// Two instances: each adds its project while the other runs; both projects stay on the list.
+TEST(ZuletztTest, ListenZweierProgrammeWerdenZusammengefuehrt) {
+    QTemporaryDir ordner;
+    const TKIniDatei ini(plattform::BytesAusName(ordner.filePath(QStringLiteral("trv.INI"))),
+                         TKRegional::Standard());
+    const QString a = ordner.filePath(QStringLiteral("a.TRV"));
+    const QString b = ordner.filePath(QStringLiteral("b.TRV"));
+    const QString c = plattform::NameAusBytes(plattform::BytesAusName(ordner.path()) + "/c\xFF.TRV");
+    ZuletztGeoeffnet erstes(ini);
+    ZuletztGeoeffnet zweites(ini);
+    erstes.Hinzufuegen(a);
+    zweites.Hinzufuegen(b);
+    erstes.Hinzufuegen(c);
+    EXPECT_EQ(erstes.Projekte(), (QStringList{c, b, a}));
+    EXPECT_EQ(ZuletztGeoeffnet(ini).Projekte(), (QStringList{c, b, a}));
+    zweites.Entfernen(a);
+    EXPECT_EQ(ZuletztGeoeffnet(ini).Projekte(), (QStringList{c, b}));
 }
 
 QMimeData* Gezogen(const QList<QUrl>& urls) {

@@ -2,6 +2,7 @@
 
 #include "files/Einstellungen.h"
 #include "files/Explorer.h"
+#include "platform/Dateinamen.h"
 #include "ui/main/Projektbefehle.h"
 #include "ui/main/Rueckfragen.h"
 #include "ui/main/Sanduhr.h"
@@ -43,7 +44,8 @@ std::vector<std::vector<std::string>> Projektauswahl::Positionen(const QString& 
     TKDateiErgebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = explorer.ProjektLesen(datei.toStdString(), befehle_.Zustand().Dezimaltrenner());
+        ergebnis = explorer.ProjektLesen(plattform::BytesAusName(datei),
+                                         befehle_.Zustand().Dezimaltrenner());
     }
     Melden(fragen_, ergebnis.Meldungen);
     return explorer.Zeilen();
@@ -55,7 +57,7 @@ bool Projektauswahl::PositionUebernehmen(const QString& datei, int index) {
     TKDateiErgebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = modell.PositionUebernehmen(datei.toStdString(), index);
+        ergebnis = modell.PositionUebernehmen(plattform::BytesAusName(datei), index);
         if (!ergebnis.Ok && modell.AnzAnwendung() > vorher) {
             // A position read halfway would carry values from two sources into the project.
             modell.SetAnzAnwendung(vorher);

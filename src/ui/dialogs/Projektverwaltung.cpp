@@ -1,6 +1,7 @@
 #include "ui/dialogs/Projektverwaltung.h"
 
 #include "files/Explorer.h"
+#include "platform/Dateinamen.h"
 #include "ui/dialogs/Fokuswechsel.h"
 #include "ui/dialogs/Hinweisleiste.h"
 #include "ui/hilfe/Hilfe.h"
@@ -16,14 +17,20 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <filesystem>
+
 namespace trv {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
@@ -40,10 +47,7 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektbefehle& befehle, Rueckfrage
     ordnerModell_ = new QFileSystemModel(this);
     ordnerModell_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     ordnerModell_->setRootPath(QDir::rootPath());
-    dateiModell_ = new QFileSystemModel(this);
-    dateiModell_->setFilter(QDir::Files);
-    dateiModell_->setNameFilters({QStringLiteral("*.TRV")});
-    dateiModell_->setNameFilterDisables(false);
+    dateiModell_ = new QStandardItemModel(this);
 
     lblOrdner_ = new QLabel(this);
     lblDateien_ = new QLabel(this);
@@ -132,7 +136,7 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektbefehle& befehle, Rueckfrage
     connect(FileListBox_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& aktuell) {
                 const QString datei =
-                    aktuell.isValid() ? dateiModell_->filePath(aktuell) : QString();
+                    aktuell.isValid() ? aktuell.data(Qt::UserRole).toString() : QString();
                 if (datei != datei_) {
                     datei_ = datei;
                     PositionenLesen();
@@ -199,7 +203,7 @@ void TfrmProjektverwaltung::OrdnerWaehlen(const QString& ordner) {
         DirectoryListBox_->setCurrentIndex(index);
     }
     OrdnerZeigen();
-    FileListBox_->setRootIndex(dateiModell_->setRootPath(ordner_));
+    DateienLesen();
     FileListBox_->clearSelection();
     datei_.clear();
     PositionenLesen();
@@ -219,13 +223,50 @@ void TfrmProjektverwaltung::OrdnerZeigen() {
     DirectoryListBox_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
+void TfrmProjektverwaltung::DateienLesen() {
+    dateiModell_->clear();
+    std::vector<std::string> namen;
+    std::error_code ec;
+    for (fs::directory_iterator it(plattform::PfadAusName(ordner_), ec), ende; !ec && it != ende;
+         it.increment(ec)) {
+        std::error_code typ;
+        std::string name = it->path().filename().native();
+        if (it->is_regular_file(typ) && name.size() > 4 &&
+            QString::fromLatin1(name.substr(name.size() - 4))
+                    .compare(QStringLiteral(".TRV"), Qt::CaseInsensitive) == 0) {
+            namen.push_back(std::move(name));
+        }
+    }
+    std::sort(namen.begin(), namen.end(), [](const std::string& a, const std::string& b) {
+        return plattform::NameAusBytes(a).compare(plattform::NameAusBytes(b), Qt::CaseInsensitive) <
+               0;
+    });
+    const QString praefix =
+        ordner_.endsWith(QLatin1Char('/')) ? ordner_ : ordner_ + QLatin1Char('/');
+    for (const std::string& name : namen) {
+        const QString datei = plattform::NameAusBytes(name);
+        auto* eintrag = new QStandardItem(plattform::NameAnzeige(datei));
+        eintrag->setData(praefix + datei, Qt::UserRole);
+        eintrag->setEditable(false);
+        if (!plattform::NameDarstellbar(datei)) {
+            eintrag->setToolTip(tr("The name of this file holds bytes that are no text; they "
+                                   "are shown as \uFFFD."));
+        }
+        dateiModell_->appendRow(eintrag);
+    }
+}
+
 void TfrmProjektverwaltung::DateiWaehlen(const QString& datei) {
     if (!datei.isEmpty()) {
-        OrdnerWaehlen(QFileInfo(datei).absolutePath());
-        const QModelIndex index = dateiModell_->index(datei);
-        if (index.isValid()) {
-            const QSignalBlocker stumm(FileListBox_->selectionModel());
-            FileListBox_->setCurrentIndex(index);
+        const fs::path pfad = plattform::PfadAusName(plattform::AbsoluterName(datei));
+        OrdnerWaehlen(plattform::NameAusBytes(pfad.parent_path().native()));
+        const QString name = plattform::NameAusBytes(pfad.filename().native());
+        for (int zeile = 0; zeile < dateiModell_->rowCount(); ++zeile) {
+            const QModelIndex index = dateiModell_->index(zeile, 0);
+            if (index.data(Qt::UserRole).toString().endsWith(QLatin1Char('/') + name)) {
+                const QSignalBlocker stumm(FileListBox_->selectionModel());
+                FileListBox_->setCurrentIndex(index);
+            }
         }
     }
     datei_ = datei;

@@ -9,6 +9,7 @@ class QLabel;
 class QListView;
 class QModelIndex;
 class QPushButton;
+class QStandardItemModel;
 class QTreeView;
 class QTreeWidget;
 
@@ -39,6 +40,7 @@ public:
     void DateiWaehlen(const QString& datei);
     QString Datei() const { return datei_; }
 
+    QListView* Dateiliste() const { return FileListBox_; }
     QTreeWidget* Positionsliste() const { return lvProjektinhalte_; }
     QPushButton* UebernehmenKnopf() const { return OKBtn_; }
     QPushButton* OeffnenKnopf() const { return Button1_; }
@@ -50,6 +52,7 @@ protected:
 private:
     void retranslateUi();
     void OrdnerZeigen();
+    void DateienLesen();
     void PositionenLesen();
     void KnoepfeSetzen();
     void Uebernehmen();
@@ -62,7 +65,9 @@ private:
     bool ordnerBenutzt_ = false;
 
     QFileSystemModel* ordnerModell_;
-    QFileSystemModel* dateiModell_;
+    // The project files of the folder, listed by their bytes: Qt's file system model leaves
+    // out names that are not UTF-8. The full name is the item's Qt::UserRole.
+    QStandardItemModel* dateiModell_;
     QLabel* lblOrdner_;
     QLabel* lblDateien_;
     QLabel* lblPositionen_;

@@ -14,6 +14,7 @@
 #include "ui/main/DxfBefehle.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/EnterWeiter.h"
+#include "platform/Dateinamen.h"
 #include "platform/Datenordner.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Bemessung.h"
@@ -68,6 +69,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace trv {
@@ -867,9 +869,11 @@ void TfrmHauptMaske::ZuletztMenueFuellen() {
     for (qsizetype i = 0; i < projekte.size(); ++i) {
         const QString datei = projekte[i];
         QAction* a = mnuZuletzt_->addAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(datei).fileName()));
-        a->setStatusTip(datei);
-        a->setToolTip(datei);
+            QStringLiteral("&%1 %2")
+                .arg(i + 1)
+                .arg(plattform::NameAnzeige(QFileInfo(datei).fileName())));
+        a->setStatusTip(plattform::NameAnzeige(datei));
+        a->setToolTip(plattform::NameAnzeige(datei));
         connect(a, &QAction::triggered, this, [this, datei] { ZuletztOeffnen(datei); });
     }
     if (projekte.isEmpty()) {
@@ -886,9 +890,9 @@ void TfrmHauptMaske::ZuletztMenueFuellen() {
 }
 
 void TfrmHauptMaske::ZuletztOeffnen(const QString& datei) {
-    if (!QFileInfo(datei).isFile()) {
+    if (!plattform::IstDatei(datei)) {
         fragen_->Meldung(tr("The project %1 does not exist any more. It is taken off the list.")
-                             .arg(datei));
+                             .arg(plattform::NameAnzeige(datei)));
         zuletzt_->Entfernen(datei);
         ZuletztMenueFuellen();
         return;
@@ -901,7 +905,8 @@ QString TfrmHauptMaske::GezogenesProjekt(const QMimeData* daten) {
         return {};
     }
     const QUrl url = daten->urls().front();
-    const QString datei = url.isLocalFile() ? url.toLocalFile() : QString();
+    // By the bytes of the URL: a name that is no UTF-8 would otherwise name another file.
+    const QString datei = plattform::LokaleDatei(url);
     return datei.endsWith(QStringLiteral(".TRV"), Qt::CaseInsensitive) ? datei : QString();
 }
 
@@ -933,16 +938,35 @@ void TfrmHauptMaske::showEvent(QShowEvent* ereignis) {
     QMainWindow::showEvent(ereignis);
     if (ersteAktivierung_) {
         ersteAktivierung_ = false;
-        QTimer::singleShot(0, this, [this] { BefehlszeileOeffnen(); });
+        QTimer::singleShot(0, this, [this] {
+            EinstellungenMelden();
+            BefehlszeileOeffnen();
+        });
     }
+}
+
+void TfrmHauptMaske::EinstellungenMelden() {
+    const std::string grund = zustand_.Ini().Unbrauchbar();
+    if (grund.empty()) {
+        return;
+    }
+    fragen_->Meldung(
+        tr("The settings file %1 cannot be used: %2.\nThe program works with the default "
+           "settings and keeps no changes of them.")
+            .arg(plattform::NameAnzeige(plattform::NameAusBytes(zustand_.Ini().Pfad().native())),
+                 AlsText(grund)));
 }
 
 void TfrmHauptMaske::BefehlszeileOeffnen() {
     if (argumente_.isEmpty()) {
         return;
     }
-    const QString datei = argumente_.join(QLatin1Char(' ')).trimmed();
-    if (QFileInfo(datei).isFile()) {
+    // Blanks before the name are the command line's; those after it may be the name's own.
+    QString datei = argumente_.join(QLatin1Char(' '));
+    datei.remove(0, std::find_if_not(datei.cbegin(), datei.cend(),
+                                     [](QChar c) { return c.isSpace(); }) -
+                        datei.cbegin());
+    if (plattform::IstDatei(datei)) {
         Sicher([&] { kommandos_->ProjektLaden(datei); });
     } else {
         fragen_->Meldung(tr("Cannot open file!"));

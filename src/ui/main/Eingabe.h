@@ -123,6 +123,9 @@ private:
     void SkizzenMenueZeigen(const QPoint& position);
     void StatusfelderAnpassen();
     void BefehlszeileOeffnen();
+    // Says once, at start, that the settings file cannot be used: the user's settings are
+    // then neither read nor kept.
+    void EinstellungenMelden();
     // Runs a command; an error it does not catch ends it with a message, the program goes on.
     void Sicher(const std::function<void()>& befehl);
     // Shows a modal dialog of the window. A dialog that changed the position's inputs (OK)

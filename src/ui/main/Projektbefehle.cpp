@@ -2,6 +2,7 @@
 
 #include "calculation/Katalog.h"
 #include "calculation/Plausibilitaet.h"
+#include "platform/Dateinamen.h"
 #include "ui/main/Rueckfragen.h"
 #include "ui/main/Sanduhr.h"
 
@@ -125,7 +126,7 @@ std::unique_ptr<TKModell> Projektbefehle::ProjektLesen(const QString& datei) {
     {
         const Sanduhr sanduhr;
         neu = zustand_.ModellAnlegen();
-        ergebnis = neu->Oeffnen(datei.toStdString());
+        ergebnis = neu->Oeffnen(plattform::BytesAusName(datei));
     }
     if (!ergebnis.Ok) {
         DateifehlerMelden(ergebnis);
@@ -158,12 +159,12 @@ bool Projektbefehle::SpeichernAls(const QString& datei) {
     TKDateiErgebnis ergebnis;
     {
         const Sanduhr sanduhr;
-        ergebnis = zustand_.Modell().Speichern(datei.toStdString());
+        ergebnis = zustand_.Modell().Speichern(plattform::BytesAusName(datei));
     }
     if (!ergebnis.Ok) {
         DateifehlerMelden(ergebnis);
         // The model notes the name it tried; the program keeps the file it last had.
-        zustand_.Modell().SetFileName(zustand_.Dateiname().toStdString());
+        zustand_.Modell().SetFileName(plattform::BytesAusName(zustand_.Dateiname()));
         return false;
     }
     DateinameSetzen(datei);

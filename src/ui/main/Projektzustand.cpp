@@ -1,6 +1,9 @@
 #include "ui/main/Projektzustand.h"
 
 #include "files/Ressourcen.h"
+#include "platform/Dateinamen.h"
+
+#include <QCoreApplication>
 
 namespace trv {
 
@@ -25,7 +28,15 @@ void Projektzustand::ModellUebernehmen(std::unique_ptr<TKModell> modell) {
 }
 
 QString Projektzustand::DateinameAnzeige() const {
-    return dateiname_.isEmpty() ? QString::fromStdString(Ressource(res::Unbenannt)) : dateiname_;
+    if (dateiname_.isEmpty()) {
+        return QString::fromStdString(Ressource(res::Unbenannt));
+    }
+    if (!plattform::NameDarstellbar(dateiname_)) {
+        return QCoreApplication::translate(
+                   "Projektzustand", "%1 (the file name holds bytes that are no text: \uFFFD)")
+            .arg(plattform::NameAnzeige(dateiname_));
+    }
+    return dateiname_;
 }
 
 void Projektzustand::TextlistenNeuLaden() {

@@ -5,10 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace trv {
 
 // The projects opened or saved last, newest first, kept in the INI file (section "Zuletzt",
 // keys "Projekt1" .. "Projekt8") so that the File menu offers them again after a restart.
+// Every change is made to the list on disk, so that two instances of the program keep the
+// projects of both.
 class ZuletztGeoeffnet {
 public:
     static constexpr int Hoechstzahl = 8;
@@ -24,7 +28,7 @@ public:
     void Leeren();
 
 private:
-    void Speichern() const;
+    void Aendern(const std::function<void(QStringList&)>& aenderung);
 
     TKIniDatei ini_;
     QStringList projekte_;
