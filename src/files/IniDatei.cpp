@@ -72,10 +72,10 @@ std::optional<std::pair<std::string, std::string>> Eintrag(const std::string& ze
     return std::make_pair(Getrimmt(zeile.substr(0, gleich)), Getrimmt(zeile.substr(gleich + 1)));
 }
 
-std::optional<std::string> WertSuchen(const fs::path& pfad, const std::string& sektion,
-                                      const std::string& schluessel) {
+std::optional<std::string> WertSuchen(const std::vector<std::string>& zeilen,
+                                      const std::string& sektion, const std::string& schluessel) {
     bool inSektion = false;
-    for (const auto& zeile : ZeilenLesen(pfad)) {
+    for (const auto& zeile : zeilen) {
         if (auto kopf = SektionsKopf(zeile)) {
             inSektion = GleichOhneGross(*kopf, sektion);
             continue;
@@ -106,12 +106,26 @@ void DateiErsetzen(const fs::path& pfad, const std::string& inhalt) {
 TKIniDatei::TKIniDatei(std::filesystem::path pfad, TKRegional regional)
     : pfad_(std::move(pfad)), regional_(std::move(regional)) {}
 
+TKIniDatei TKIniDatei::ImSpeicher(std::filesystem::path pfad, TKRegional regional) {
+    TKIniDatei ini(std::move(pfad), std::move(regional));
+    ini.speicher_ = std::make_shared<std::vector<std::string>>(
+        ini.HatDatei() ? ZeilenLesen(ini.pfad_) : std::vector<std::string>());
+    return ini;
+}
+
+std::vector<std::string> TKIniDatei::Zeilen() const {
+    return speicher_ ? *speicher_ : ZeilenLesen(pfad_);
+}
+
 std::string TKIniDatei::LeseString(const std::string& sektion, const std::string& schluessel,
                                    const std::string& vorgabe) const {
     if (!HatDatei()) {
         return vorgabe;
     }
-    return WertSuchen(pfad_, sektion, schluessel).value_or(vorgabe);
+    if (speicher_) {
+        return WertSuchen(*speicher_, sektion, schluessel).value_or(vorgabe);
+    }
+    return WertSuchen(ZeilenLesen(pfad_), sektion, schluessel).value_or(vorgabe);
 }
 
 long long TKIniDatei::LeseInt(const std::string& sektion, const std::string& schluessel,
@@ -145,7 +159,7 @@ void TKIniDatei::SchreibeString(const std::string& sektion, const std::string& s
     if (!HatDatei()) {
         return;
     }
-    std::vector<std::string> zeilen = ZeilenLesen(pfad_);
+    std::vector<std::string> zeilen = Zeilen();
     const std::string neueZeile = schluessel + "=" + wert;
     bool inSektion = false;
     std::optional<std::size_t> sektionsEnde; // index after the last non-empty line of the section
@@ -183,6 +197,10 @@ void TKIniDatei::SchreibeString(const std::string& sektion, const std::string& s
             zeilen.push_back("[" + sektion + "]");
             zeilen.push_back(neueZeile);
         }
+    }
+    if (speicher_) {
+        *speicher_ = std::move(zeilen);
+        return;
     }
     std::ostringstream inhalt;
     for (const auto& z : zeilen) {
