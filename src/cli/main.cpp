@@ -1,5 +1,7 @@
 #include "cli/Kommandozeile.h"
 
+#include "Programmversion.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,7 +13,8 @@ void Uebersicht(std::ostream& out, const std::vector<trv::cli::Unterbefehl>& bef
     for (const auto& b : befehle) {
         out << "  " << b.Aufruf << "\n      " << b.Beschreibung << "\n";
     }
-    out << "\n'trv-cli <command> --help' shows the usage of one command.\n";
+    out << "\n'trv-cli <command> --help' shows the usage of one command; 'trv-cli --version' "
+           "the version.\n";
 }
 
 } // namespace
@@ -23,6 +26,10 @@ int main(int argc, char** argv) {
     if (args.empty()) {
         Uebersicht(std::cerr, befehle);
         return ExitAufruf;
+    }
+    if (args[0] == "--version") {
+        std::cout << "trv-cli " << TRV_PROGRAMMVERSION << "\n";
+        return ExitOk;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         Uebersicht(std::cout, befehle);
