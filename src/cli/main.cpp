@@ -1,4 +1,5 @@
 #include "cli/Kommandozeile.h"
+#include "cli/Sprache.h"
 
 #include "Programmversion.h"
 
@@ -51,6 +52,14 @@ int main(int argc, char** argv) {
             std::cerr << "trv-cli " << b.Name << ": " << parsed.Fehler() << "\nusage: trv-cli "
                       << b.Aufruf << "\n";
             return ExitAufruf;
+        }
+        std::shared_ptr<QTranslator> sprache;
+        if (const std::optional<std::string> kuerzel = parsed.Wert("--language")) {
+            int code = ExitOk;
+            sprache = SpracheLaden(*kuerzel, std::cerr, code);
+            if (!sprache) {
+                return code;
+            }
         }
         try {
             return b.Ausfuehren(parsed, std::cout, std::cerr);
