@@ -8,9 +8,25 @@
 #include "ui/start/Sprachwahl.h"
 #include "ui/start/Tooltipzeiten.h"
 
+#include "Programmversion.h"
+
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv) {
+    // Answered before any window: a script asking for the version must not open a project
+    // called "--version".
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("trv %s\n", TRV_PROGRAMMVERSION);
+        return 0;
+    }
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::printf("usage: trv [PROJECT.TRV]\n\nOpens the project file, or a new project.\n"
+                    "  --help     shows this text\n  --version  shows the version\n");
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trv"));
     QApplication::setApplicationDisplayName(

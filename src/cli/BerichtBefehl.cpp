@@ -33,9 +33,9 @@ int BerichtAusgeben(const Argumente& args, std::ostream& out, std::ostream& err)
 
 Unterbefehl BerichtBefehl() {
     return {"report",
-            "report IN.TRV [--json]",
+            "report IN.TRV [--json] [--language CODE]",
             "prints the stored result list of every position (text, or JSON with --json)",
-            {{"--json", false}},
+            {{"--json", false}, {"--language", true}},
             BerichtAusgeben};
 }
 

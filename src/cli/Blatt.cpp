@@ -18,7 +18,8 @@ namespace trv::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "sheet IN.TRV -o OUT.pdf|OUT.png|OUT.svg [--position N | --all]";
+constexpr const char* Aufruf =
+    "sheet IN.TRV -o OUT.pdf|OUT.png|OUT.svg [--position N | --all] [--language CODE]";
 
 // Every calculated position's sheet and the schedule into one PDF; uncalculated positions are
 // named on err and left out.
@@ -127,7 +128,7 @@ Unterbefehl BlattBefehl() {
             Aufruf,
             "the result sheet of a position: every page into a PDF, page 1 into a picture; with "
             "--all the sheets of every calculated position and the schedule into one PDF",
-            {{"-o", true}, {"--position", true}, {"--all", false}},
+            {{"-o", true}, {"--position", true}, {"--all", false}, {"--language", true}},
             Blatt};
 }
 

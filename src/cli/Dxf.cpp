@@ -11,7 +11,7 @@ namespace trv::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "dxf IN.TRV -o OUT.dxf [--position N]";
+constexpr const char* Aufruf = "dxf IN.TRV -o OUT.dxf [--position N] [--language CODE]";
 
 int Nutzungsfehler(std::ostream& err, const std::string& text) {
     err << "trv-cli dxf: " << text << "\nusage: trv-cli " << Aufruf << "\n";
@@ -53,7 +53,7 @@ Unterbefehl DxfBefehl() {
     return {"dxf",
             Aufruf,
             "writes the reinforcement drawing of the position's selected connector type as DXF",
-            {{"-o", true}, {"--position", true}},
+            {{"-o", true}, {"--position", true}, {"--language", true}},
             DxfSchreiben};
 }
 

@@ -13,7 +13,8 @@ class TKModell;
 
 namespace trv::cli {
 
-// Opens IN.TRV into a new model (environment of this system: INI file, regional settings).
+// Opens IN.TRV into a new model (regional settings of this system; the INI file read once
+// into memory and never written).
 // On failure prints the program's messages to err and returns nullptr; the caller exits with
 // ExitDatei. Warnings of a file that was read (an old version) go to err as well.
 std::unique_ptr<TKModell> ProjektOeffnen(const std::string& pfad, std::ostream& err);

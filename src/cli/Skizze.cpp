@@ -1,9 +1,9 @@
 #include "cli/Grafik.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"
-#include "platform/Umgebung.h"
 #include "files/AtomareDatei.h"
 #include "model/Modell.h"
+#include "platform/Umgebung.h"
 #include "sketches/Farbe.h"
 #include "sketches/Skizzen.h"
 
@@ -25,7 +25,7 @@ namespace {
 
 constexpr const char* Aufruf =
     "sketch IN.TRV --view view|plan|section|row|input -o OUT.png|OUT.svg "
-    "[--position N] [--size WxH]";
+    "[--position N] [--size WxH] [--language CODE]";
 constexpr int StandardBreite = 800;
 constexpr int StandardHoehe = 600;
 constexpr int GroessteSeite = 10000; // px; keeps a typing error from asking for gigabytes
@@ -191,7 +191,11 @@ Unterbefehl SkizzeBefehl() {
             Aufruf,
             "draws one sketch of a position (view, plan view, section, connector row or the "
             "input sketch) as a PNG or SVG picture",
-            {{"--view", true}, {"-o", true}, {"--position", true}, {"--size", true}},
+            {{"--view", true},
+             {"-o", true},
+             {"--position", true},
+             {"--size", true},
+             {"--language", true}},
             SkizzeAusfuehren};
 }
 

@@ -16,7 +16,7 @@ namespace trv::cli {
 
 namespace {
 
-constexpr const char* Aufruf = "schedule IN.TRV -o OUT.txt|OUT.pdf";
+constexpr const char* Aufruf = "schedule IN.TRV -o OUT.txt|OUT.pdf [--language CODE]";
 
 int Stueckliste(const Argumente& args, std::ostream&, std::ostream& err) {
     const std::optional<std::string> ziel = args.Wert("-o");
@@ -71,7 +71,7 @@ Unterbefehl StuecklisteBefehl() {
     return {"schedule",
             Aufruf,
             "the connector schedule: the fixed-column text export or the printed pages as PDF",
-            {{"-o", true}},
+            {{"-o", true}, {"--language", true}},
             Stueckliste};
 }
 

@@ -1,4 +1,7 @@
 #include "cli/Kommandozeile.h"
+#include "cli/Sprache.h"
+
+#include "Programmversion.h"
 
 #include <iostream>
 #include <string>
@@ -11,7 +14,8 @@ void Uebersicht(std::ostream& out, const std::vector<trv::cli::Unterbefehl>& bef
     for (const auto& b : befehle) {
         out << "  " << b.Aufruf << "\n      " << b.Beschreibung << "\n";
     }
-    out << "\n'trv-cli <command> --help' shows the usage of one command.\n";
+    out << "\n'trv-cli <command> --help' shows the usage of one command; 'trv-cli --version' "
+           "the version.\n";
 }
 
 } // namespace
@@ -23,6 +27,10 @@ int main(int argc, char** argv) {
     if (args.empty()) {
         Uebersicht(std::cerr, befehle);
         return ExitAufruf;
+    }
+    if (args[0] == "--version") {
+        std::cout << "trv-cli " << TRV_PROGRAMMVERSION << "\n";
+        return ExitOk;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         Uebersicht(std::cout, befehle);
@@ -44,6 +52,14 @@ int main(int argc, char** argv) {
             std::cerr << "trv-cli " << b.Name << ": " << parsed.Fehler() << "\nusage: trv-cli "
                       << b.Aufruf << "\n";
             return ExitAufruf;
+        }
+        std::shared_ptr<QTranslator> sprache;
+        if (const std::optional<std::string> kuerzel = parsed.Wert("--language")) {
+            int code = ExitOk;
+            sprache = SpracheLaden(*kuerzel, std::cerr, code);
+            if (!sprache) {
+                return code;
+            }
         }
         try {
             return b.Ausfuehren(parsed, std::cout, std::cerr);

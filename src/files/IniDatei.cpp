@@ -261,6 +261,13 @@ private:
 TKIniDatei::TKIniDatei(std::filesystem::path pfad, TKRegional regional)
     : pfad_(std::move(pfad)), regional_(std::move(regional)) {}
 
+TKIniDatei TKIniDatei::ImSpeicher(std::filesystem::path pfad, TKRegional regional) {
+    TKIniDatei ini(std::move(pfad), std::move(regional));
+    ini.speicher_ = std::make_shared<std::vector<std::string>>(
+        ini.HatDatei() ? DateiLesen(ini.pfad_).Zeilen : std::vector<std::string>());
+    return ini;
+}
+
 std::string TKIniDatei::Unbrauchbar() const {
     if (!HatDatei()) {
         return {};
@@ -270,6 +277,9 @@ std::string TKIniDatei::Unbrauchbar() const {
 }
 
 TKIniDatei::Werte TKIniDatei::SektionLesen(const std::string& sektion) const {
+    if (speicher_) {
+        return SektionsWerte(*speicher_, sektion);
+    }
     return HatDatei() ? SektionsWerte(DateiLesen(pfad_).Zeilen, sektion) : Werte();
 }
 
@@ -311,6 +321,12 @@ double TKIniDatei::LeseFloat(const std::string& sektion, const std::string& schl
 
 void TKIniDatei::SektionAendern(const std::string& sektion,
                                 const std::function<Werte(const Werte&)>& aendern) const {
+    if (speicher_) {
+        for (const auto& [schluessel, wert] : aendern(SektionsWerte(*speicher_, sektion))) {
+            Setzen(*speicher_, sektion, schluessel, wert);
+        }
+        return;
+    }
     if (!HatDatei()) {
         return;
     }

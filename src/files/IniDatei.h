@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,6 +21,11 @@ class TKIniDatei {
 public:
     TKIniDatei() = default; // no file: every read yields its default, writes are dropped
     TKIniDatei(std::filesystem::path pfad, TKRegional regional);
+
+    // The settings of the file read once into memory: reads and writes go to the memory shared
+    // by all copies of the result and never reach the file (a batch run reads the user's
+    // defaults but must not change them).
+    static TKIniDatei ImSpeicher(std::filesystem::path pfad, TKRegional regional);
 
     const std::filesystem::path& Pfad() const { return pfad_; }
     bool HatDatei() const { return !pfad_.empty(); }
@@ -55,6 +61,7 @@ public:
 private:
     std::filesystem::path pfad_;
     TKRegional regional_;
+    std::shared_ptr<std::vector<std::string>> speicher_; // the lines, when held in memory
 };
 
 // Where the INI file lives: beside the executable as "trv.INI" when that folder is writable and

@@ -148,6 +148,26 @@ TEST_F(IniDateiTest, WritingTheStoredValueLeavesTheFileAlone) {
     EXPECT_EQ(Inhalt(), "[Anwenderdaten]\r\nPunktlast_Tgg=1.4\r\n");
 }
 
+// A batch run reads the user's defaults once and keeps what it writes to itself.
+TEST_F(IniDateiTest, InMemoryReadsTheFileOnceAndNeverWritesIt) {
+    const std::string inhalt = "[Anwenderdaten]\r\nPunktlast_Tgg=1.9\r\nGammaMs=1.2\r\n";
+    Schreiben(inhalt);
+    const TKIniDatei ini = TKIniDatei::ImSpeicher(pfad_, TKRegional::Standard());
+    const TKIniDatei kopie = ini; // a position's copy shares the memory
+    fs::remove(pfad_);
+    EXPECT_DOUBLE_EQ(LeseFloat(ini, einstellung::GammaMs), 1.2);
+    SchreibeFloat(kopie, einstellung::PunktlastTgg, 1.35);
+    SchreibeInt(kopie, einstellung::Stahlguete, 1);
+    EXPECT_DOUBLE_EQ(LeseFloat(ini, einstellung::PunktlastTgg), 1.35);
+    EXPECT_EQ(LeseInt(ini, einstellung::Stahlguete), 1);
+    EXPECT_FALSE(fs::exists(pfad_)) << "nothing is written, not even a new file";
+
+    Schreiben(inhalt);
+    SchreibeFloat(TKIniDatei::ImSpeicher(pfad_, TKRegional::Standard()), einstellung::PunktlastTgg,
+                  1.5);
+    EXPECT_EQ(Inhalt(), inhalt);
+}
+
 TEST_F(IniDateiTest, LocationBesideAWritableProgramFolder) {
     EXPECT_EQ(IniPfadBestimmen(ordner_), ordner_ / "trv.INI");
     const fs::path fremd = "/proc/trv-does-not-exist";
