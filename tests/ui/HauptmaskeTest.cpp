@@ -6,6 +6,8 @@
 #include "ui/main/Befehle.h"
 #include "ui/main/Blattansicht.h"
 #include "ui/main/Eingabebaum.h"
+#include "ui/main/Eingabefeld.h"
+#include "ui/main/Eingabepanel.h"
 #include "ui/main/Ergebnisliste.h"
 #include "ui/main/Projektbefehle.h"
 
@@ -349,6 +351,64 @@ TEST(HauptmaskeTest, SpeichernUndOeffnenUeberDieBefehle) {
     EXPECT_TRUE(f->isVisible());
 }
 
+// Types into a field without leaving it, as before a tool-bar button or a shortcut.
+void TippenOhneVerlassen(QLineEdit* feld, const QString& text) {
+    feld->setFocus();
+    QTest::keyClick(feld, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(feld, text);
+}
+
+TEST(HauptmaskeTest, BefehleUebernehmenDenWertDesOffenenFeldes) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("offen.TRV"));
+    Hauptfenster f;
+    TEingabepanel& panel = *f->Eingaben();
+    // A joint length typed and not left is in the file after Save.
+    f->Eingaben()->AnwendungsfallKnopf(1)->click();
+    TippenOhneVerlassen(panel.Feld(TFeld::Fugenlaenge), QStringLiteral("7500"));
+    f.fragen.Dateien.push_back(datei);
+    f->Aktionen().mnuSpeichern->trigger();
+    ASSERT_EQ(f->Zustand().Dateiname(), datei);
+    TKModell gelesen{TKIniDatei(), TKRegional::Standard()};
+    ASSERT_TRUE(gelesen.Oeffnen(datei.toStdString()).Ok);
+    EXPECT_DOUBLE_EQ(gelesen.Anwendung(1).Geometrie().Fugenlaenge(), 7500);
+
+    // A position name typed and not left stays with its position when another is added.
+    TippenOhneVerlassen(f->PositionText(), QStringLiteral("Axis 4"));
+    f->Aktionen().mnuPositionHinzufuegen->trigger();
+    ASSERT_EQ(f->Zustand().Modell().AnzAnwendung(), 2);
+    EXPECT_EQ(f->Zustand().Modell().Anwendung(1).Position(), "Axis 4");
+
+    // A refused value ends the command with its message: nothing is saved.
+    TippenOhneVerlassen(panel.Feld(TFeld::PlatteDicke), QStringLiteral("12"));
+    f->Aktionen().mnuSpeichern->trigger();
+    EXPECT_EQ(f.fragen.Meldungen,
+              QStringList{QStringLiteral("Input value is smaller than allowed!")});
+    ASSERT_TRUE(gelesen.Oeffnen(datei.toStdString()).Ok);
+    EXPECT_EQ(gelesen.AnzAnwendung(), 1);
+}
+
+TEST(HauptmaskeTest, EinFeldOhneAenderungAendertNichtsUndJedeFolgeGiltAlsEingabe) {
+    Hauptfenster f;
+    TEingabepanel& panel = *f->Eingaben();
+    const TKGeometrie& g = f->Zustand().Anwendung().Geometrie();
+    TippenOhneVerlassen(panel.Feld(TFeld::PlatteDicke), QStringLiteral("250"));
+    TippenOhneVerlassen(panel.Feld(TFeld::Nutzhoehe), QStringLiteral("200"));
+    f->Berechnen();
+    ASSERT_EQ(f->Zustand().Modus(), amUebersicht);
+    // A Tab through the untouched slab thickness keeps the engineer's effective height.
+    panel.Feld(TFeld::PlatteDicke)->setFocus();
+    QTest::keyClick(panel.Feld(TFeld::PlatteDicke), Qt::Key_Tab);
+    EXPECT_DOUBLE_EQ(g.Nutzhoehe(), 200);
+    EXPECT_EQ(f->Zustand().Modus(), amUebersicht);
+    // The same thickness typed again sets the height: the results go with it.
+    TippenOhneVerlassen(panel.Feld(TFeld::PlatteDicke), QStringLiteral("250"));
+    f->Zustand().SetModus(amUebersicht); // typing already left it; only the exit is tested
+    QTest::keyClick(panel.Feld(TFeld::PlatteDicke), Qt::Key_Tab);
+    EXPECT_DOUBLE_EQ(g.Nutzhoehe(), 210);
+    EXPECT_EQ(f->Zustand().Modus(), amEingabe);
+}
+
 TEST(HauptmaskeTest, TastaturEnterUndKuerzelInTextfeldern) {
     Hauptfenster f;
     f->activateWindow();
@@ -376,7 +436,8 @@ TEST(HauptmaskeTest, TastaturEnterUndKuerzelInTextfeldern) {
     QTest::keyClick(projekt, Qt::Key_Return, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), f->PositionText());
 
-    // The desktop's Quit key asks the save question.
+    // The desktop's Quit key asks the save question (once no refused value waits).
+    f->Zustand().SetEingabeOk(true);
     f.fragen.Antworten.push_back(Antwort::Abbrechen);
     QTest::keyClick(f->PositionText(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(f.fragen.Fragen.size(), 1);

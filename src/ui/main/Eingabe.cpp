@@ -389,7 +389,11 @@ void TfrmHauptMaske::WerkzeugleisteAufbauen() {
 void TfrmHauptMaske::BefehleVerbinden() {
     Befehle& b = *befehle_;
     const auto verbinde = [this](QAction* a, std::function<void()> befehl) {
-        connect(a, &QAction::triggered, this, [this, befehl = std::move(befehl)] { Sicher(befehl); });
+        connect(a, &QAction::triggered, this, [this, befehl = std::move(befehl)] {
+            if (EingabeUebernehmen()) {
+                Sicher(befehl);
+            }
+        });
     };
     verbinde(b.mnuNeu, [this] { kommandos_->Neu(); });
     verbinde(b.mnuOeffnen, [this] { kommandos_->Oeffnen(); });
@@ -697,7 +701,11 @@ void TfrmHauptMaske::DialogeVerbinden() {
     Befehle& b = *befehle_;
     const auto verbinde = [this](QAction* a, std::function<void()> befehl) {
         Befehle::SetVerfuegbar(a, true);
-        connect(a, &QAction::triggered, this, [this, befehl = std::move(befehl)] { Sicher(befehl); });
+        connect(a, &QAction::triggered, this, [this, befehl = std::move(befehl)] {
+            if (EingabeUebernehmen()) {
+                Sicher(befehl);
+            }
+        });
     };
     verbinde(b.mnuProjektdaten, [this] {
         if (ProjektdatenBearbeiten(this, zustand_)) {
@@ -745,9 +753,14 @@ void TfrmHauptMaske::DialogeVerbinden() {
     verbinde(b.popmnuVergroessern, [this] { zoom_->Zeigen(); });
     verbinde(b.mnuDornDXFExport, [this] { cadBloecke_->Ausfuehren(); });
     verbinde(b.mnuTRVKatalog, [this] { HandbuchOeffnen(plattform::DatenOrdner(), *fragen_); });
-    verbinde(b.mnuHilfeInhalt, [] { Hilfe::Programm()->Inhalt(); });
-    verbinde(b.mnuHilfeSuchen, [] { Hilfe::Programm()->Stichwortsuche(); });
-    verbinde(b.mnuUeberHilfe, [] { Hilfe::Programm()->UeberHilfe(); });
+    // Help reads nothing of the project: it opens also while a refused value waits.
+    const auto hilfe = [](QAction* a, void (Hilfe::*befehl)()) {
+        Befehle::SetVerfuegbar(a, true);
+        connect(a, &QAction::triggered, a, [befehl] { (Hilfe::Programm()->*befehl)(); });
+    };
+    hilfe(b.mnuHilfeInhalt, &Hilfe::Inhalt);
+    hilfe(b.mnuHilfeSuchen, &Hilfe::Stichwortsuche);
+    hilfe(b.mnuUeberHilfe, &Hilfe::UeberHilfe);
 }
 
 void TfrmHauptMaske::Bewehrung() {
@@ -796,12 +809,19 @@ QLabel* TfrmHauptMaske::Statusfeld(int nr) const {
 
 // --- calculation commands --------------------------------------------------------
 
-void TfrmHauptMaske::FeldVerlassen() {
-    // The field being edited is left first, so its check runs and writes its value.
+bool TfrmHauptMaske::EingabeUebernehmen() {
+    // Tool-bar buttons and shortcuts leave the focus where it is: the field being edited is
+    // finished here, so its check runs and its value is in the model before a command reads it.
+    const std::string position = editPosition_->text().toStdString();
+    if (zustand_.Anwendung().Position() != position) {
+        zustand_.Anwendung().SetPosition(position);
+        tvMain_->BaumPositionSetzen(zustand_.Modell().AktAnwendung(), editPosition_->text());
+    }
     QWidget* fokus = QApplication::focusWidget();
     if (fokus && pnlEingaben_->isAncestorOf(fokus)) {
         zustand_.SetEingabeOk(pnlEingaben_->EingabeAbschliessen());
     }
+    return zustand_.EingabeOk();
 }
 
 void TfrmHauptMaske::HinweiseZeigen(const QStringList& hinweise) {
@@ -810,8 +830,7 @@ void TfrmHauptMaske::HinweiseZeigen(const QStringList& hinweise) {
 }
 
 void TfrmHauptMaske::Berechnen() {
-    FeldVerlassen();
-    if (!zustand_.EingabeOk()) {
+    if (!EingabeUebernehmen()) {
         return;
     }
     QStringList hinweise;
@@ -824,8 +843,7 @@ void TfrmHauptMaske::Berechnen() {
 }
 
 void TfrmHauptMaske::Vorschau() {
-    FeldVerlassen();
-    if (!zustand_.EingabeOk()) {
+    if (!EingabeUebernehmen()) {
         return;
     }
     QStringList hinweise;
@@ -927,7 +945,7 @@ void TfrmHauptMaske::dropEvent(QDropEvent* ereignis) {
 }
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* ereignis) {
-    if (kommandos_->SchliessenErlaubt()) {
+    if (EingabeUebernehmen() && kommandos_->SchliessenErlaubt()) {
         ereignis->accept();
     } else {
         ereignis->ignore();

@@ -117,7 +117,9 @@ private:
     void PositionsauswahlSetzen(int anzahl, int aktuell);
     void DateinameAnzeigen(const QString& anzeige);
     void HinweiseZeigen(const QStringList& hinweise);
-    void FeldVerlassen();
+    // Finishes the field being edited (header texts and the panel's field) before a command;
+    // false after a refused value, which ends the command with its message.
+    bool EingabeUebernehmen();
     void EingabebaumUmschalten(bool sichtbar);
     void SkizzeWaehlen(int skizze);
     void SkizzenMenueZeigen(const QPoint& position);

@@ -29,7 +29,9 @@ namespace trv {
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Spalten des Rasters: Beschriftung, Feld (links), Feld rechts, Einheit.
 constexpr int kBeschriftung = 0;
@@ -44,15 +46,26 @@ constexpr std::array kLinks5{TFeld::LinksGk, TFeld::Linksgg, TFeld::LinksQk, TFe
 constexpr std::array kRechts5{TFeld::RechtsGk, TFeld::Rechtsgg, TFeld::RechtsQk, TFeld::Rechtsgq,
                               TFeld::RechtsF1};
 // Top to bottom: the joint, the members, their edges and covers.
-constexpr std::array kGeometrie{TFeld::Fugenlaenge,      TFeld::WandDicke,
-                                TFeld::PlatteDicke,      TFeld::Nutzhoehe,
-                                TFeld::BauteilRandLinks, TFeld::BauteilRandRechts,
-                                TFeld::BetondeckungOben, TFeld::BetondeckungUnten,
-                                TFeld::BetondeckungVorn};
+constexpr std::array kGeometrie{
+    TFeld::Fugenlaenge,      TFeld::WandDicke,         TFeld::PlatteDicke,
+    TFeld::Nutzhoehe,        TFeld::BauteilRandLinks,  TFeld::BauteilRandRechts,
+    TFeld::BetondeckungOben, TFeld::BetondeckungUnten, TFeld::BetondeckungVorn};
 
-std::size_t Index(TFeld feld) { return static_cast<std::size_t>(feld); }
+std::size_t Index(TFeld feld) {
+    return static_cast<std::size_t>(feld);
+}
 
-bool IstLastfeld(TFeld feld) { return feld >= TFeld::PunktlastGk; }
+bool IstLastfeld(TFeld feld) {
+    return feld >= TFeld::PunktlastGk;
+}
+
+std::array<double, AnzFelder> FeldWerte(const TKAnwendung& a) {
+    std::array<double, AnzFelder> werte{};
+    for (int i = 0; i < AnzFelder; ++i) {
+        werte[static_cast<std::size_t>(i)] = FeldWert(a, static_cast<TFeld>(i));
+    }
+    return werte;
+}
 
 QFrame* Trennlinie(QWidget* eltern) {
     auto* linie = new QFrame(eltern);
@@ -161,8 +174,7 @@ void TEingabepanel::Aufbauen() {
     auto* lastZeile = new QHBoxLayout(tbarBelastungsfall_);
     lastZeile->setContentsMargins(0, 0, 0, 0);
     belastungsfaelle_ = new QButtonGroup(this);
-    const char* lastNamen[] = {"tbPunktlast", "tbkonstanteLast", "tbLinienlast",
-                               "tbbeliebigeLast"};
+    const char* lastNamen[] = {"tbPunktlast", "tbkonstanteLast", "tbLinienlast", "tbbeliebigeLast"};
     for (int i = 0; i < 4; ++i) {
         auto* knopf = new QToolButton(tbarBelastungsfall_);
         knopf->setObjectName(QString::fromLatin1(lastNamen[i]));
@@ -220,7 +232,8 @@ void TEingabepanel::Aufbauen() {
     raster->addWidget(summeEinheit, zeile, kEinheit);
     summeEinheit->setObjectName(QStringLiteral("einheitPunktlastSumme"));
     ++zeile;
-    pnlPunktlastTeile_.insert(pnlPunktlastTeile_.end(), {summenLabels_[0], summen_[0], summeEinheit});
+    pnlPunktlastTeile_.insert(pnlPunktlastTeile_.end(),
+                              {summenLabels_[0], summen_[0], summeEinheit});
 
     // Line load: a left and a right column.
     lblLinks_ = new QLabel(pnl);
@@ -232,7 +245,8 @@ void TEingabepanel::Aufbauen() {
     raster->addWidget(lblRechts_, zeile, kRechts);
     raster->addWidget(lblLinienEinheit_, zeile, kEinheit);
     ++zeile;
-    pnlLinienlastTeile_.insert(pnlLinienlastTeile_.end(), {lblLinks_, lblRechts_, lblLinienEinheit_});
+    pnlLinienlastTeile_.insert(pnlLinienlastTeile_.end(),
+                               {lblLinks_, lblRechts_, lblLinienEinheit_});
     for (std::size_t i = 0; i < kLinks5.size(); ++i) {
         auto* label = new QLabel(pnl);
         auto* links = feldAnlegen(kLinks5[i]);
@@ -250,7 +264,8 @@ void TEingabepanel::Aufbauen() {
     raster->addWidget(summeAnlegen(1), zeile, kLinks);
     raster->addWidget(summeAnlegen(2), zeile, kRechts);
     ++zeile;
-    pnlLinienlastTeile_.insert(pnlLinienlastTeile_.end(), {summenLabels_[1], summen_[1], summen_[2]});
+    pnlLinienlastTeile_.insert(pnlLinienlastTeile_.end(),
+                               {summenLabels_[1], summen_[1], summen_[2]});
     // With the constant line load the end follows the start as it is typed.
     connect(felder_[Index(TFeld::LinksF1)], &QLineEdit::textChanged, this,
             [this](const QString& text) {
@@ -336,7 +351,8 @@ void TEingabepanel::retranslateUi() {
     const TKTextlisten& texte = zustand_.Texte();
     lblAnwendungsfall_->setText(tr("Application case"));
     const QString faelle[3][2] = {
-        {tr("Single Shear Connector"), tr("Calculation of a single double shear connector in a beam")},
+        {tr("Single Shear Connector"),
+         tr("Calculation of a single double shear connector in a beam")},
         {tr("Row of connectors in a slab"),
          tr("Calculation for a row type of arrangement of connectors in a slab")},
         {tr("Row of connectors in wall"),
@@ -372,9 +388,8 @@ void TEingabepanel::retranslateUi() {
     lblBelastung_->setText(zustand_.Anwendung().Anwendungsfall() == 0 ? tr("Point Load")
                                                                       : tr("Distributed Load"));
 
-    const QString lastLabels[5] = {tr("Dead load"), tr("Partial safety factor"),
-                                   tr("Imposed load"), tr("Partial safety factor"),
-                                   tr("Add. design load")};
+    const QString lastLabels[5] = {tr("Dead load"), tr("Partial safety factor"), tr("Imposed load"),
+                                   tr("Partial safety factor"), tr("Add. design load")};
     for (std::size_t i = 0; i < 5; ++i) {
         feldLabels_[Index(kPunktlast[i])]->setText(lastLabels[i]);
         feldLabels_[Index(kLinks5[i])]->setText(lastLabels[i]);
@@ -436,7 +451,9 @@ void TEingabepanel::changeEvent(QEvent* ereignis) {
     QScrollArea::changeEvent(ereignis);
 }
 
-char TEingabepanel::Trenner() const { return zustand_.Dezimaltrenner(); }
+char TEingabepanel::Trenner() const {
+    return zustand_.Dezimaltrenner();
+}
 
 QAbstractButton* TEingabepanel::AnwendungsfallKnopf(int fall) const {
     return anwendungsfaelle_->button(fall);
@@ -450,9 +467,13 @@ QAbstractButton* TEingabepanel::BewehrungsKnopf(int basis) const {
     return bewehrungsGruppe_->button(basis);
 }
 
-QWidget* TEingabepanel::ErstesFeld() const { return tbAnwendungsfall_[0]; }
+QWidget* TEingabepanel::ErstesFeld() const {
+    return tbAnwendungsfall_[0];
+}
 
-bool TEingabepanel::FeldSichtbar(TFeld feld) const { return !Feld(feld)->isHidden(); }
+bool TEingabepanel::FeldSichtbar(TFeld feld) const {
+    return !Feld(feld)->isHidden();
+}
 
 void TEingabepanel::ZeileZeigen(TFeld feld, bool sichtbar) {
     feldLabels_[Index(feld)]->setVisible(sichtbar);
@@ -472,7 +493,9 @@ void TEingabepanel::Begonnen() {
     }
 }
 
-void TEingabepanel::FeldBearbeitet() { Begonnen(); }
+void TEingabepanel::FeldBearbeitet() {
+    Begonnen();
+}
 
 void TEingabepanel::FeldVerlassen(TEingabefeld* feld) {
     if (pruefungLaeuft_ || anzeigeLaeuft_) {
@@ -484,7 +507,13 @@ void TEingabepanel::FeldVerlassen(TEingabefeld* feld) {
         return;
     }
     const auto art = static_cast<TFeld>(stelle - felder_.begin());
-    const double vorher = FeldWert(a, art);
+    // A field passed through without typing changes nothing: its follow-up would overwrite
+    // what the engineer set elsewhere (the effective height after the slab thickness).
+    if (!feld->isModified()) {
+        zustand_.SetEingabeOk(true);
+        return;
+    }
+    const std::array<double, AnzFelder> vorher = FeldWerte(a);
     const TEingabeFehler fehler = trv::FeldVerlassen(a, art, feld->text().toStdString(), Trenner());
     const bool ok = fehler == TEingabeFehler::Keiner;
     zustand_.SetEingabeOk(ok);
@@ -499,9 +528,9 @@ void TEingabepanel::FeldVerlassen(TEingabefeld* feld) {
         }
         return;
     }
-    // A value that reads back differently (a rounded text, an empty field's fallback) is a
-    // change as well: results must never stand beside other inputs.
-    if (FeldWert(a, art) != vorher) {
+    feld->setModified(false);
+    // Any input that changed, the follow-ups' included, invalidates the results shown.
+    if (FeldWerte(a) != vorher) {
         Begonnen();
     }
     FelderAnzeigen();
