@@ -247,7 +247,9 @@ TEingabeFehler FeldVerlassen(TKAnwendung& a, TFeld feld, const std::string& text
             }
         }
     }
-    if (feld == TFeld::Fugenlaenge) {
+    // The edge distances make the single connector's joint: the load follows them as well.
+    const bool rand = feld == TFeld::BauteilRandLinks || feld == TFeld::BauteilRandRechts;
+    if (feld == TFeld::Fugenlaenge || (rand && fehler == TEingabeFehler::Keiner)) {
         b.SetLastLaenge(g.Fugenlaenge());
     }
     return fehler;

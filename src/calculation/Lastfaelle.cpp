@@ -51,6 +51,8 @@ void AnwendungsfallSetzen(TKAnwendung& a, int fall) {
     } else if (a.BelastungDesign().Belastungsfall() == 0) {
         BelastungsfallSetzen(a, 2);
     }
+    // The load spans the joint of the new case (a row's joint, or the connector's edges).
+    a.BelastungDesign().SetLastLaenge(g.Fugenlaenge());
 }
 
 void BelastungsfallSetzen(TKAnwendung& a, int fall) {

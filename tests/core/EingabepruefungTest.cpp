@@ -149,6 +149,24 @@ TEST(FeldVerlassen, JointLengthSetsLoadLengthAlsoWhenRefused) {
     EXPECT_EQ(FeldText(a, TFeld::Fugenlaenge, '.'), "700");
 }
 
+TEST(Lastfaelle, TheLoadFollowsTheJointOfTheApplicationCase) {
+    // A single connector (250 + 400) switched to a row in a wall kept a 650 mm load on a
+    // 2000 mm joint; sketches and sheets drew the load at that scale.
+    TKAnwendung a;
+    a.Geometrie().SetFugenlaenge(2000);
+    AnwendungsfallSetzen(a, 0);
+    EXPECT_EQ(FeldVerlassen(a, TFeld::BauteilRandLinks, "250", '.'), F::Keiner);
+    EXPECT_EQ(FeldVerlassen(a, TFeld::BauteilRandRechts, "400", '.'), F::Keiner);
+    EXPECT_DOUBLE_EQ(a.BelastungDesign().LastLaenge(), 650);
+    AnwendungsfallSetzen(a, 2);
+    EXPECT_DOUBLE_EQ(a.BelastungDesign().LastLaenge(), 2000);
+    AnwendungsfallSetzen(a, 0);
+    EXPECT_DOUBLE_EQ(a.BelastungDesign().LastLaenge(), 650);
+    // A refused edge distance leaves the load as it was.
+    EXPECT_EQ(FeldVerlassen(a, TFeld::BauteilRandLinks, "100", '.'), F::ZuKlein);
+    EXPECT_DOUBLE_EQ(a.BelastungDesign().LastLaenge(), 650);
+}
+
 TEST(FeldVerlassen, LoadsKeepTotalsAndMirrorTheConstantLoad) {
     TKAnwendung a;
     a.BelastungDesign().SetBelastungsfall(1);
