@@ -175,9 +175,18 @@ TEST(HauptmaskeTest, PositionenHinzufuegenLoeschenUndWechseln) {
     EXPECT_EQ(f->PositionsAuswahl()->value(), 2);
     EXPECT_EQ(f->Baum()->AnzahlPositionen(), 2);
 
-    // A number above the count selects the last position.
+    // A number above the count selects the last position, also typed into the selector.
     f->Kommandos().PositionWaehlen(9);
     EXPECT_EQ(m.AktAnwendung(), 2);
+    f->PositionsAuswahl()->setValue(1);
+    ASSERT_EQ(m.AktAnwendung(), 1);
+    QSpinBox* auswahl = f->PositionsAuswahl();
+    auswahl->setFocus();
+    auswahl->selectAll();
+    QTest::keyClicks(auswahl, QStringLiteral("9"));
+    QTest::keyClick(auswahl, Qt::Key_Return);
+    EXPECT_EQ(m.AktAnwendung(), 2);
+    EXPECT_EQ(auswahl->text(), QStringLiteral("2"));
 
     f->Aktionen().mnuPositionLoeschen->trigger();
     f->Aktionen().mnuPositionLoeschen->trigger();

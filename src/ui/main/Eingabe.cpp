@@ -76,6 +76,35 @@ namespace trv {
 
 namespace {
 
+// The position selector: a number above the count typed into it selects the last position
+// instead of being refused without a word.
+class TPositionswahl : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+
+protected:
+    QValidator::State validate(QString& text, int& pos) const override {
+        bool zahl = false;
+        const int nr = text.trimmed().toInt(&zahl);
+        if (zahl && nr > maximum()) {
+            return QValidator::Acceptable;
+        }
+        return QSpinBox::validate(text, pos);
+    }
+    int valueFromText(const QString& text) const override {
+        bool zahl = false;
+        const int nr = text.trimmed().toInt(&zahl);
+        return zahl && nr > maximum() ? maximum() : QSpinBox::valueFromText(text);
+    }
+    void fixup(QString& text) const override {
+        bool zahl = false;
+        if (text.trimmed().toInt(&zahl) > maximum() && zahl) {
+            text = QString::number(maximum());
+        }
+        QSpinBox::fixup(text);
+    }
+};
+
 constexpr const char* VersionText = "TRV - 1.0";
 
 QString AlsText(const std::string& s) { return QString::fromStdString(s); }
@@ -366,7 +395,7 @@ void TfrmHauptMaske::WerkzeugleisteAufbauen() {
     }
     tbarMain_->addSeparator();
     lblAktAnwendung_ = new QLabel(tbarMain_);
-    sEditAktAnwendung_ = new QSpinBox(tbarMain_);
+    sEditAktAnwendung_ = new TPositionswahl(tbarMain_);
     sEditAktAnwendung_->setObjectName(QStringLiteral("sEditAktAnwendung"));
     sEditAktAnwendung_->setMinimum(1);
     sEditAktAnwendung_->setMaximum(1);
