@@ -1324,6 +1324,10 @@ Soll sie überschrieben werden?</translation>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation>Die Datei %1 wurde seit dem Öffnen oder Speichern hier von einem anderen Programm geändert. Möchten Sie sie überschreiben?</translation>
+    </message>
 </context>
 <context>
     <name>trv::TEingabebaum</name>

@@ -1309,6 +1309,10 @@ Should this be overwritten?</source>
         <source>All files (*)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>trv::TEingabebaum</name>

@@ -1324,6 +1324,10 @@ Should this be overwritten?</source>
         <source>All files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
+    <message>
+        <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation>El archivo %1 ha sido modificado por otro programa desde que se abrió o guardó aquí. ¿Desea sobrescribirlo?</translation>
+    </message>
 </context>
 <context>
     <name>trv::TEingabebaum</name>

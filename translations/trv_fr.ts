@@ -1324,6 +1324,10 @@ Voulez-vous la remplacer ?</translation>
         <source>All files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation>Le fichier %1 a été modifié par un autre programme depuis qu'il a été ouvert ou enregistré ici. Voulez-vous l'écraser ?</translation>
+    </message>
 </context>
 <context>
     <name>trv::TEingabebaum</name>

@@ -1324,6 +1324,10 @@ Sovrascriverla?</translation>
         <source>All files (*)</source>
         <translation>Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation>Il file %1 è stato modificato da un altro programma da quando è stato aperto o salvato qui. Sovrascriverlo?</translation>
+    </message>
 </context>
 <context>
     <name>trv::TEingabebaum</name>

@@ -1319,6 +1319,10 @@ Should this be overwritten?</source>
         <source>All files (*)</source>
         <translation>Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation>Het bestand %1 is door een ander programma gewijzigd sinds het hier werd geopend of opgeslagen. Wilt u het overschrijven?</translation>
+    </message>
 </context>
 <context>
     <name>trv::TEingabebaum</name>

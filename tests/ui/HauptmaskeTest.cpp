@@ -317,6 +317,42 @@ TEST(HauptmaskeTest, EinZuLangerTextWirdGekuerztUndGemeldet) {
     EXPECT_EQ(f.fragen.Meldungen.size(), 1);
 }
 
+TEST(HauptmaskeTest, EineInzwischenGeaenderteDateiWirdNurNachRueckfrageUeberschrieben) {
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("geteilt.TRV"));
+    ASSERT_TRUE(QFile::copy(Beispiel("slab-to-wall-linear.TRV"), datei));
+    Hauptfenster f({datei});
+    ASSERT_EQ(f->Zustand().Dateiname(), datei);
+    // Saving what this window read and wrote itself asks nothing.
+    ASSERT_TRUE(f->Kommandos().Speichern());
+    ASSERT_TRUE(f->Kommandos().Speichern());
+    EXPECT_TRUE(f.fragen.Fragen.isEmpty());
+
+    // A colleague's program writes the file in between.
+    ASSERT_TRUE(QFile::remove(datei));
+    ASSERT_TRUE(QFile::copy(Beispiel("several-positions-with-schedule.TRV"), datei));
+    const QByteArray fremd = [&] {
+        QFile d(datei);
+        return d.open(QIODevice::ReadOnly) ? d.readAll() : QByteArray();
+    }();
+    f.fragen.JaNeinAntworten.push_back(false);
+    EXPECT_FALSE(f->Kommandos().Speichern());
+    ASSERT_EQ(f.fragen.Fragen.size(), 1);
+    EXPECT_TRUE(f.fragen.Fragen[0].contains(datei));
+    QFile gelesen(datei);
+    ASSERT_TRUE(gelesen.open(QIODevice::ReadOnly));
+    EXPECT_EQ(gelesen.readAll(), fremd);
+    gelesen.close();
+    // Yes overwrites it, and then the file is this window's again.
+    f.fragen.JaNeinAntworten.push_back(true);
+    EXPECT_TRUE(f->Kommandos().Speichern());
+    EXPECT_TRUE(f->Kommandos().Speichern());
+    EXPECT_EQ(f.fragen.Fragen.size(), 2);
+    TKModell m{TKIniDatei(), TKRegional::Standard()};
+    ASSERT_TRUE(m.Oeffnen(datei.toStdString()).Ok);
+    EXPECT_EQ(m.AnzAnwendung(), 1);
+}
+
 TEST(HauptmaskeTest, SpeichernUnterSchlaegtDasBauvorhabenVorAusserBeiLeerzeichen) {
     Hauptfenster f;
     TKProjektdaten& p = f->Zustand().Modell().Projektbeschreibung();

@@ -55,6 +55,7 @@ void Projektbefehle::ModusDerPosition() {
 
 void Projektbefehle::DateinameSetzen(const QString& datei) {
     zustand_.SetDateiname(datei);
+    dateistand_ = datei.isEmpty() ? std::nullopt : DateistandLesen(datei);
     emit DateinameGeaendert(zustand_.DateinameAnzeige());
 }
 
@@ -155,7 +156,32 @@ void Projektbefehle::DateifehlerMelden(const TKDateiErgebnis& ergebnis) {
     fragen_.Meldung(zeilen.join(QLatin1Char('\n')));
 }
 
+std::optional<Projektbefehle::TDateistand> Projektbefehle::DateistandLesen(const QString& datei) {
+    std::error_code fehler;
+    const std::filesystem::path pfad(plattform::BytesAusName(datei));
+    TDateistand stand{std::filesystem::file_size(pfad, fehler), {}};
+    if (fehler) {
+        return std::nullopt;
+    }
+    stand.Zeit = std::filesystem::last_write_time(pfad, fehler);
+    return fehler ? std::nullopt : std::optional(stand);
+}
+
+bool Projektbefehle::UeberschreibenErlaubt(const QString& datei) {
+    if (datei != zustand_.Dateiname() || !dateistand_) {
+        return true;
+    }
+    const std::optional<TDateistand> jetzt = DateistandLesen(datei);
+    return !jetzt || *jetzt == *dateistand_ ||
+           fragen_.JaNein(tr("The file %1 has been changed by another program since it was "
+                             "opened or saved here. Do you want to overwrite it?")
+                              .arg(datei));
+}
+
 bool Projektbefehle::SpeichernAls(const QString& datei) {
+    if (!UeberschreibenErlaubt(datei)) {
+        return false;
+    }
     TKDateiErgebnis ergebnis;
     {
         const Sanduhr sanduhr;

@@ -5,6 +5,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+
 namespace trv {
 
 class Rueckfragen;
@@ -94,8 +98,19 @@ private:
     void ModusDerPosition();
     void Rechnen();
 
+    // The project file as it was when last read or written here: another program (or a second
+    // instance) that wrote it since is not overwritten without asking.
+    struct TDateistand {
+        std::uintmax_t Groesse = 0;
+        std::filesystem::file_time_type Zeit{};
+        bool operator==(const TDateistand&) const = default;
+    };
+    static std::optional<TDateistand> DateistandLesen(const QString& datei);
+    bool UeberschreibenErlaubt(const QString& datei);
+
     Projektzustand& zustand_;
     Rueckfragen& fragen_;
+    std::optional<TDateistand> dateistand_;
 };
 
 // The caption of the program's windows, file dialogs and messages.
