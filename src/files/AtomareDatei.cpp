@@ -19,7 +19,13 @@ std::string Grund(const char* was) {
     return std::string(was) + ": " + std::strerror(errno);
 }
 
-const char* Art(mode_t modus) {
+fs::path Ordner(const fs::path& datei) {
+    return datei.has_parent_path() ? datei.parent_path() : fs::path(".");
+}
+
+} // namespace
+
+const char* DateiArt(mode_t modus) {
     if (S_ISDIR(modus)) {
         return "a folder";
     }
@@ -35,12 +41,6 @@ const char* Art(mode_t modus) {
     return "not a regular file";
 }
 
-fs::path Ordner(const fs::path& datei) {
-    return datei.has_parent_path() ? datei.parent_path() : fs::path(".");
-}
-
-} // namespace
-
 std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& fehler) {
     fs::path pfad = ziel;
     for (int links = 0;; ++links) {
@@ -53,7 +53,7 @@ std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& 
             return pfad;
         }
         if (!S_ISLNK(st.st_mode)) {
-            fehler = "the target is " + std::string(Art(st.st_mode)) +
+            fehler = "the target is " + std::string(DateiArt(st.st_mode)) +
                      ", not a regular file; nothing was written";
             return std::nullopt;
         }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
 namespace trv {
 
 // Every file the program writes is put in place by the rules of this file:
@@ -22,6 +24,9 @@ namespace trv {
 // followed. Nothing when the target cannot be written by these rules.
 std::optional<std::filesystem::path> SchreibzielAufloesen(const std::filesystem::path& ziel,
                                                           std::string& fehler);
+
+// What a file that is not a regular one is, for messages ("a pipe", "a folder", ...).
+const char* DateiArt(mode_t modus);
 
 // Replaces the content of a file in one step.
 bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt,

@@ -55,22 +55,6 @@ struct Gelesen {
     std::string Grund; // why the file cannot be used
 };
 
-std::string Art(mode_t modus) {
-    if (S_ISDIR(modus)) {
-        return "a folder";
-    }
-    if (S_ISCHR(modus) || S_ISBLK(modus)) {
-        return "a device";
-    }
-    if (S_ISFIFO(modus)) {
-        return "a pipe";
-    }
-    if (S_ISSOCK(modus)) {
-        return "a socket";
-    }
-    return "not a regular file";
-}
-
 // Only a regular file is read: opening a pipe would wait for a writer, and a device such as
 // /dev/zero never ends. The type is checked before the open (which itself must not block)
 // and again on the descriptor, in case the name was replaced in between.
@@ -91,7 +75,7 @@ Gelesen DateiLesen(const fs::path& pfad) {
         return g;
     };
     if (!S_ISREG(st.st_mode)) {
-        return unbrauchbar("it is " + Art(st.st_mode) + ", not a regular file");
+        return unbrauchbar(std::string("it is ") + DateiArt(st.st_mode) + ", not a regular file");
     }
     if (static_cast<unsigned long long>(st.st_size) > MaxGroesse) {
         return unbrauchbar("it is larger than " + std::to_string(MaxGroesse / 1024) + " KB");
