@@ -64,8 +64,7 @@ TEST(ZuletztTest, ListeHaeltDieNeuestenAchtOhneDoppelteUndUeberlebtDenNeustart) 
 
 // A main window whose settings are a real INI file in a temporary folder.
 struct Fenster {
-    explicit Fenster(const Ordner& o)
-        : fenster(o.Ini(), TKRegional::Standard(), {}, &fragen) {
+    explicit Fenster(const Ordner& o) : fenster(o.Ini(), TKRegional::Standard(), {}, &fragen) {
         fenster.resize(1200, 800);
         fenster.show();
         QApplication::processEvents();
@@ -138,7 +137,8 @@ TEST(ZuletztTest, ListenZweierProgrammeWerdenZusammengefuehrt) {
                          TKRegional::Standard());
     const QString a = ordner.filePath(QStringLiteral("a.TRV"));
     const QString b = ordner.filePath(QStringLiteral("b.TRV"));
-    const QString c = plattform::NameAusBytes(plattform::BytesAusName(ordner.path()) + "/c\xFF.TRV");
+    const QString c =
+        plattform::NameAusBytes(plattform::BytesAusName(ordner.path()) + "/c\xFF.TRV");
     ZuletztGeoeffnet erstes(ini);
     ZuletztGeoeffnet zweites(ini);
     erstes.Hinzufuegen(a);

@@ -5,44 +5,46 @@
 #include "ui/hilfe/Hilfe.h"
 
 #include "model/Modell.h"
+#include "platform/Dateinamen.h"
+#include "platform/Datenordner.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Positionsskizzen.h"
 #include "printing/Seitenmasse.h"
 #include "sketches/Skizzen.h"
-#include "ui/main/Befehle.h"
-#include "ui/main/Blattansicht.h"
-#include "ui/main/DxfBefehle.h"
-#include "ui/main/Druckerwahl.h"
-#include "ui/main/EnterWeiter.h"
-#include "platform/Dateinamen.h"
-#include "platform/Datenordner.h"
 #include "ui/dialogs/About.h"
 #include "ui/dialogs/Bemessung.h"
 #include "ui/dialogs/Bewehrung.h"
 #include "ui/dialogs/Bewehrungsaenderung.h"
 #include "ui/dialogs/Farbeinstellung.h"
 #include "ui/dialogs/Projektdaten.h"
-#include "ui/dialogs/Textgrenze.h"
 #include "ui/dialogs/Projektverwaltung.h"
 #include "ui/dialogs/Stueckliste.h"
+#include "ui/dialogs/Textgrenze.h"
 #include "ui/dialogs/Zoom.h"
+#include "ui/main/Befehle.h"
 #include "ui/main/Bildexport.h"
+#include "ui/main/Blattansicht.h"
 #include "ui/main/Dokumente.h"
 #include "ui/main/Druckbefehle.h"
-#include "ui/main/Filterdialog.h"
-#include "ui/main/Stuecklistenbefehl.h"
+#include "ui/main/Druckerwahl.h"
+#include "ui/main/DxfBefehle.h"
 #include "ui/main/Eingabebaum.h"
 #include "ui/main/Eingabepanel.h"
+#include "ui/main/EnterWeiter.h"
 #include "ui/main/Ergebnisliste.h"
+#include "ui/main/Filterdialog.h"
 #include "ui/main/Projektbefehle.h"
 #include "ui/main/Rueckfragen.h"
 #include "ui/main/Skizzenbild.h"
+#include "ui/main/Stuecklistenbefehl.h"
 #include "ui/main/Symbole.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -50,6 +52,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -58,15 +61,12 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStandardPaths>
-#include <QUrl>
-#include <QMimeData>
-#include <QDropEvent>
-#include <QDragEnterEvent>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -107,7 +107,9 @@ protected:
 
 constexpr const char* VersionText = "TRV - 1.0";
 
-QString AlsText(const std::string& s) { return QString::fromStdString(s); }
+QString AlsText(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 } // namespace
 
@@ -115,8 +117,8 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
                                Rueckfragen* fragen, QWidget* eltern)
     : QMainWindow(eltern), zustand_(std::move(ini), std::move(regional)),
       eigeneFragen_(fragen ? nullptr : std::make_unique<DialogRueckfragen>(this)),
-      fragen_(fragen ? fragen : eigeneFragen_.get()),
-      drucker_(std::make_unique<Druckerwahl>()), argumente_(std::move(argumente)) {
+      fragen_(fragen ? fragen : eigeneFragen_.get()), drucker_(std::make_unique<Druckerwahl>()),
+      argumente_(std::move(argumente)) {
     setObjectName(QStringLiteral("frmHauptMaske"));
     setWindowIcon(Symbol(QStringLiteral("trv")));
     kommandos_ = new Projektbefehle(zustand_, *fragen_, this);
@@ -128,8 +130,7 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
                                                    plattform::DatenOrdner());
     hilfe_ = std::make_unique<Hilfe>(
         plattform::DatenOrdner(),
-        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
-            QStringLiteral("/hilfe"),
+        QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/hilfe"),
         this);
     zuletzt_ = std::make_unique<ZuletztGeoeffnet>(zustand_.Ini());
     setAcceptDrops(true);
@@ -144,9 +145,9 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
     // Enter moves on from the header fields and the position selector as it does in the panel;
     // Shift+Enter moves back only after a passed check.
     auto* enter = new EnterWeiter(this, [this] { return zustand_.EingabeOk(); });
-    for (QWidget* feld : {static_cast<QWidget*>(editBauvorhaben_),
-                          static_cast<QWidget*>(editPosition_),
-                          static_cast<QWidget*>(sEditAktAnwendung_)}) {
+    for (QWidget* feld :
+         {static_cast<QWidget*>(editBauvorhaben_), static_cast<QWidget*>(editPosition_),
+          static_cast<QWidget*>(sEditAktAnwendung_)}) {
         feld->installEventFilter(enter);
     }
 }
@@ -209,7 +210,8 @@ QWidget* TfrmHauptMaske::NavigationAufbauen() {
         return k;
     };
     BitBtnEingabe_ = knopf("BitBtnEingabe", befehle_->mnuSystemeingabe);
-    BitBtnInZwischenablage_ = knopf("BitBtnInZwischenablage", befehle_->mnuErgebnisseinZwischenablage);
+    BitBtnInZwischenablage_ =
+        knopf("BitBtnInZwischenablage", befehle_->mnuErgebnisseinZwischenablage);
     BitBtnVorschau_ = knopf("BitBtnVorschau", befehle_->mnuVorschau);
     BitBtnExportieren_ = knopf("BitBtnExportieren", befehle_->mnuErgebnisseinDatei);
     BitBtnBerechnen_ = knopf("BitBtnBerechnen", befehle_->mnuNeuBerechnung);
@@ -315,10 +317,10 @@ void TfrmHauptMaske::MenueAufbauen() {
         }
         return m;
     };
-    QMenu* datei = menue(tr("&File"), {b.mnuNeu, b.mnuOeffnen, b.mnuSpeichern,
-                                       b.mnuSpeichernUnter, nullptr, b.mnuDruckereinrichten,
-                                       b.mnuDrucken, b.mnuProjektDrucken, nullptr, b.mnuBeenden,
-                                       b.mnuProjektverwaltung});
+    QMenu* datei =
+        menue(tr("&File"), {b.mnuNeu, b.mnuOeffnen, b.mnuSpeichern, b.mnuSpeichernUnter, nullptr,
+                            b.mnuDruckereinrichten, b.mnuDrucken, b.mnuProjektDrucken, nullptr,
+                            b.mnuBeenden, b.mnuProjektverwaltung});
     datei->setObjectName(QStringLiteral("mnuDatei"));
     mnuZuletzt_ = new QMenu(tr("&Recent Projects"), datei);
     mnuZuletzt_->setObjectName(QStringLiteral("mnuZuletzt"));
@@ -331,8 +333,7 @@ void TfrmHauptMaske::MenueAufbauen() {
         ->setObjectName(QStringLiteral("mnuEingaben"));
     menue(tr("&Connector Schedule"), {b.mnuStuecklisteAnzeigen, b.mnuInStueckliste})
         ->setObjectName(QStringLiteral("mnuStuecklisteAusgabe"));
-    QMenu* ergebnisse =
-        menue(tr("&Results"), {b.mnuNeuBerechnung, b.mnuVorschau});
+    QMenu* ergebnisse = menue(tr("&Results"), {b.mnuNeuBerechnung, b.mnuVorschau});
     ergebnisse->setObjectName(QStringLiteral("mnuBerechnen"));
     auto* export_ = new QMenu(tr("&Export Results"), ergebnisse);
     export_->setObjectName(QStringLiteral("mnuErgebnisseExportieren"));
@@ -347,13 +348,13 @@ void TfrmHauptMaske::MenueAufbauen() {
     }
     menue(tr("&Options"), {b.mnuOptionBemessung, b.mnuOptionEinstellungen})
         ->setObjectName(QStringLiteral("mnuOptionen"));
-    menue(tr("&Help"), {b.mnuHilfeInhalt, b.mnuHilfeSuchen, b.mnuUeberHilfe, nullptr,
-                        b.mnuUeberTRV, b.mnuTRVKatalog})
+    menue(tr("&Help"), {b.mnuHilfeInhalt, b.mnuHilfeSuchen, b.mnuUeberHilfe, nullptr, b.mnuUeberTRV,
+                        b.mnuTRVKatalog})
         ->setObjectName(QStringLiteral("mnuHilfe"));
 
     popmnuExpotieren_->clear();
-    for (QAction* a : {b.popmnuInZwischenablage, b.popmnuInDatei, b.popmnuVergroessern,
-                       b.popmnuDXFExport}) {
+    for (QAction* a :
+         {b.popmnuInZwischenablage, b.popmnuInDatei, b.popmnuVergroessern, b.popmnuDXFExport}) {
         if (Befehle::Verfuegbar(a)) {
             popmnuExpotieren_->addAction(a);
         }
@@ -366,13 +367,31 @@ void TfrmHauptMaske::WerkzeugleisteAufbauen() {
     tbarMain_->setObjectName(QStringLiteral("tbarMain"));
     tbarMain_->setIconSize(QSize(24, 24));
     tbarMain_->setMovable(false);
-    const std::initializer_list<QAction*> gruppen = {
-        b.mnuNeu, b.mnuOeffnen, b.mnuSpeichern, b.mnuSpeichernUnter, b.mnuDrucken, nullptr,
-        b.mnuProjektverwaltung, nullptr, b.mnuPositionHinzufuegen, b.mnuPositionLoeschen, nullptr,
-        b.mnuEingabebaum, b.mnuProjektdaten, b.mnuOptionEinstellungen, b.mnuStuecklisteAnzeigen,
-        nullptr, b.mnuSystemeingabe, b.mnuNeuBerechnung, b.mnuVorschau, nullptr,
-        b.mnuErgebnisseinDatei, b.mnuErgebnisseinZwischenablage, nullptr, b.mnuHilfeInhalt,
-        b.mnuBeenden};
+    const std::initializer_list<QAction*> gruppen = {b.mnuNeu,
+                                                     b.mnuOeffnen,
+                                                     b.mnuSpeichern,
+                                                     b.mnuSpeichernUnter,
+                                                     b.mnuDrucken,
+                                                     nullptr,
+                                                     b.mnuProjektverwaltung,
+                                                     nullptr,
+                                                     b.mnuPositionHinzufuegen,
+                                                     b.mnuPositionLoeschen,
+                                                     nullptr,
+                                                     b.mnuEingabebaum,
+                                                     b.mnuProjektdaten,
+                                                     b.mnuOptionEinstellungen,
+                                                     b.mnuStuecklisteAnzeigen,
+                                                     nullptr,
+                                                     b.mnuSystemeingabe,
+                                                     b.mnuNeuBerechnung,
+                                                     b.mnuVorschau,
+                                                     nullptr,
+                                                     b.mnuErgebnisseinDatei,
+                                                     b.mnuErgebnisseinZwischenablage,
+                                                     nullptr,
+                                                     b.mnuHilfeInhalt,
+                                                     b.mnuBeenden};
     bool trenner = false;
     for (QAction* a : gruppen) {
         if (!a) {
@@ -432,7 +451,8 @@ void TfrmHauptMaske::BefehleVerbinden() {
     verbinde(b.mnuBeenden, [this] { close(); });
     verbinde(b.mnuPositionHinzufuegen, [this] { kommandos_->PositionHinzufuegen(); });
     verbinde(b.mnuPositionLoeschen, [this] { kommandos_->PositionLoeschen(); });
-    connect(b.mnuEingabebaum, &QAction::toggled, this, [this](bool an) { EingabebaumUmschalten(an); });
+    connect(b.mnuEingabebaum, &QAction::toggled, this,
+            [this](bool an) { EingabebaumUmschalten(an); });
     verbinde(b.mnuSystemeingabe, [this] { Systemeingabe(); });
     verbinde(b.mnuNeuBerechnung, [this] { Berechnen(); });
     verbinde(b.mnuVorschau, [this] { Vorschau(); });
@@ -477,12 +497,10 @@ void TfrmHauptMaske::BefehleVerbinden() {
         Befehle::SetVerfuegbar(a, true);
     }
     // The menu saves the drawing through the dialog; the sketch's menu shows it first.
-    verbinde(b.mnuBewehrungDXFExport, [this] {
-        DxfBewehrungErzeugen(TDxfModus::Speichern, {}, zustand_, *fragen_, this);
-    });
-    verbinde(b.popmnuDXFExport, [this] {
-        DxfBewehrungErzeugen(TDxfModus::Anzeigen, {}, zustand_, *fragen_, this);
-    });
+    verbinde(b.mnuBewehrungDXFExport,
+             [this] { DxfBewehrungErzeugen(TDxfModus::Speichern, {}, zustand_, *fragen_, this); });
+    verbinde(b.popmnuDXFExport,
+             [this] { DxfBewehrungErzeugen(TDxfModus::Anzeigen, {}, zustand_, *fragen_, this); });
 
     connect(tvMain_, &TEingabebaum::PositionGewaehlt, this,
             [this](int nr) { sEditAktAnwendung_->setValue(nr); });
@@ -690,8 +708,8 @@ void TfrmHauptMaske::ModusAnwenden(TAnzeigeModus modus) {
     tvMain_->SystemeingabeZeigen(blatt);
     bereiche_->setCurrentWidget(blatt ? static_cast<QWidget*>(scBoxErgebnisse_)
                                       : bereiche_->widget(0));
-    for (QAction* a : {b.mnuDrucken, b.mnuBewehrungDXFExport, b.mnuDornDXFExport,
-                       b.popmnuDXFExport, b.tbBewehrung}) {
+    for (QAction* a : {b.mnuDrucken, b.mnuBewehrungDXFExport, b.mnuDornDXFExport, b.popmnuDXFExport,
+                       b.tbBewehrung}) {
         a->setEnabled(gueltig);
     }
     for (QAction* a : {b.mnuErgebnisseinDatei, b.mnuErgebnisseinZwischenablage}) {
@@ -830,7 +848,9 @@ void TfrmHauptMaske::EingabebaumUmschalten(bool sichtbar) {
     SkizzeZeichnen();
 }
 
-bool TfrmHauptMaske::BaumSichtbar() const { return pnlNavigation_->isVisible(); }
+bool TfrmHauptMaske::BaumSichtbar() const {
+    return pnlNavigation_->isVisible();
+}
 
 QLabel* TfrmHauptMaske::Statusfeld(int nr) const {
     return nr >= 0 && nr < 3 ? statusfelder_[nr] : nullptr;
@@ -915,10 +935,8 @@ void TfrmHauptMaske::ZuletztMenueFuellen() {
     const QStringList& projekte = zuletzt_->Projekte();
     for (qsizetype i = 0; i < projekte.size(); ++i) {
         const QString datei = projekte[i];
-        QAction* a = mnuZuletzt_->addAction(
-            QStringLiteral("&%1 %2")
-                .arg(i + 1)
-                .arg(plattform::NameAnzeige(QFileInfo(datei).fileName())));
+        QAction* a = mnuZuletzt_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            plattform::NameAnzeige(QFileInfo(datei).fileName())));
         a->setStatusTip(plattform::NameAnzeige(datei));
         a->setToolTip(plattform::NameAnzeige(datei));
         connect(a, &QAction::triggered, this, [this, datei] { ZuletztOeffnen(datei); });
@@ -970,7 +988,8 @@ void TfrmHauptMaske::dropEvent(QDropEvent* ereignis) {
     }
     ereignis->acceptProposedAction();
     // Opened after the drop has ended: the save question must not run inside it.
-    QTimer::singleShot(0, this, [this, datei] { Sicher([&] { kommandos_->DateiOeffnen(datei); }); });
+    QTimer::singleShot(0, this,
+                       [this, datei] { Sicher([&] { kommandos_->DateiOeffnen(datei); }); });
 }
 
 void TfrmHauptMaske::closeEvent(QCloseEvent* ereignis) {
@@ -1010,9 +1029,9 @@ void TfrmHauptMaske::BefehlszeileOeffnen() {
     }
     // Blanks before the name are the command line's; those after it may be the name's own.
     QString datei = argumente_.join(QLatin1Char(' '));
-    datei.remove(0, std::find_if_not(datei.cbegin(), datei.cend(),
-                                     [](QChar c) { return c.isSpace(); }) -
-                        datei.cbegin());
+    datei.remove(0, std::find_if_not(datei.cbegin(), datei.cend(), [](QChar c) {
+                        return c.isSpace();
+                    }) - datei.cbegin());
     if (plattform::IstDatei(datei)) {
         Sicher([&] { kommandos_->ProjektLaden(datei); });
     } else {
