@@ -856,6 +856,16 @@ Voulez-vous la remplacer ?</translation>
         <comment>BerichtNichtBerechnet</comment>
         <translation>non calculé</translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation>La charge quelconque nécessite au moins deux points. Veuillez saisir le profil de charge !</translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation>La charge exige plus de %1 goujons dans une rangée. Ces types ne peuvent pas être disposés ; choisissez un type plus résistant ou divisez le joint.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1326,7 +1336,7 @@ Voulez-vous la remplacer ?</translation>
     </message>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
-        <translation>Le fichier %1 a été modifié par un autre programme depuis qu'il a été ouvert ou enregistré ici. Voulez-vous l'écraser ?</translation>
+        <translation>Le fichier %1 a été modifié par un autre programme depuis qu&apos;il a été ouvert ou enregistré ici. Voulez-vous l&apos;écraser ?</translation>
     </message>
 </context>
 <context>

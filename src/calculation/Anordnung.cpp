@@ -8,11 +8,11 @@
 
 namespace trv {
 
-namespace {
-
 bool IstLinienlast(const TKBelastung& belastung) {
     return belastung.Belastungsfall() == 1 || belastung.Belastungsfall() == 2;
 }
+
+namespace {
 
 // A line load as the two-point profile of its ends over the joint of length l (mm); the
 // position keeps its own profile.

@@ -20,6 +20,9 @@ struct TKAnordnung {
 // bars. The result's resistance must already hold the provisional FRd.
 TKAnordnung EinzeldornAnordnen(TKAnwendung& anwendung, int typ);
 
+// A constant or linear line load; every other load case of a row is a load profile.
+bool IstLinienlast(const TKBelastung& belastung);
+
 // The total design load F_Sd,tot (kN) a row is designed for: a line load taken as the
 // two-point profile of its ends over the joint of length laenge (mm), an arbitrary profile as
 // stored. The connectors share it equally.

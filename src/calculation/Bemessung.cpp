@@ -162,6 +162,13 @@ void TKTRVBemessung::Auswerten(int typ) {
     if (a.PunkteAusserhalb > 0) {
         HinweisHinzufuegen("SetTmpLast: " + Ressource(res::Rechenfehler));
     }
+    if (a.Grund == TKVerteilung::Scheitern::ZuViele) {
+        std::string hinweis = Ressource(res::ZuVieleDorne);
+        if (const auto stelle = hinweis.find("%1"); stelle != std::string::npos) {
+            hinweis.replace(stelle, 2, std::to_string(MaxDorneJeReihe));
+        }
+        HinweisHinzufuegen(hinweis);
+    }
     BewehrungAuslegen(typ);
     BewehrungswiderstandBerechnen(typ);
     if (Bereinigen(erg, typ)) {

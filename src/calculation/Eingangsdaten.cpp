@@ -1,6 +1,7 @@
 #include "calculation/Eingangsdaten.h"
 
 #include "calculation/Katalog.h"
+#include "calculation/Lastverteilung.h"
 #include "model/Modell.h"
 
 namespace trv {
@@ -51,6 +52,7 @@ TKStatusDaten StatusDatenAus(const TKAnwendung& anwendung, int typ) {
     s.AbstandRechts = de.AbstandRechts();
     s.IstMinAchs = de.IstMinAchs();
     s.AnzDorn = erg.GetAnzDorn(typ);
+    s.ZuVieleDorne = anwendung.Anwendungsfall() != 0 && s.AnzDorn >= MaxDorneJeReihe;
     s.GroessterDornAbstand = de.GroessterDornAbstand();
     s.FugenbreiteZulaessig = FugenbreiteZulaessig(typ, geo.Fugenbreite());
     return s;

@@ -256,14 +256,14 @@ TKVerteilung VerteilungBerechnen(const TKVerteilungEingabe& e) {
     const long double smax = 5.0L * e.PlatteDicke;
     // Beyond this number every row has a spacing below the minimum spacing, so growing further
     // cannot give a usable row. A slab of no thickness can never keep the maximum spacing.
+    // The growth is bounded as well: each step walks the whole row again.
     unsigned grenze = n;
     if (!e.Unbegrenzt && smax > 0) {
         const long double proMinAchs =
-            e.ZulMinAchs > 0 ? std::floor(e.Laenge / e.ZulMinAchs) + 2 : MaxDorneJeReihe;
-        if (proMinAchs >= MaxDorneJeReihe) {
-            grenze = MaxDorneJeReihe;
-        } else if (proMinAchs > grenze) {
-            grenze = static_cast<unsigned>(proMinAchs);
+            e.ZulMinAchs > 0 ? std::floor(e.Laenge / e.ZulMinAchs) + 2 : MaxDorneWachstum;
+        const long double ziel = std::min<long double>(proMinAchs, MaxDorneWachstum);
+        if (ziel > grenze) {
+            grenze = static_cast<unsigned>(ziel);
         }
     }
 
@@ -305,7 +305,9 @@ TKVerteilung VerteilungBerechnen(const TKVerteilungEingabe& e) {
         return Ersatzanordnung(e, Scheitern::KeinProfil);
     }
     v.AnzDorn = static_cast<unsigned>(v.DornAbstand.size() - 1);
-    if (!ok || zuViele) {
+    if (zuViele) {
+        v.Grund = Scheitern::ZuViele;
+    } else if (!ok) {
         v.Grund = Scheitern::Abstand;
     }
     return v;

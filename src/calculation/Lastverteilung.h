@@ -94,16 +94,22 @@ struct TKVerteilung {
     // arrangement, but the type has failed.
     enum class Scheitern {
         Keins,
-        Abstand,       // the maximum spacing rule cannot be kept within the connector limit
-        KeinProfil,    // fewer than two profile points, or a resultant or length beyond range
-        KeinWiderstand // a load to carry but no positive resistance per connector
+        Abstand,        // the maximum spacing rule cannot be kept within the connector limit
+        KeinProfil,     // fewer than two profile points, or a resultant or length beyond range
+        KeinWiderstand, // a load to carry but no positive resistance per connector
+        ZuViele         // the load needs more than MaxDorneJeReihe connectors
     };
     Scheitern Grund = Scheitern::Keins;
 };
 
-// Largest number of connectors of one row: far beyond any real joint, it only protects memory
-// and time against absurd loads.
-inline constexpr unsigned MaxDorneJeReihe = 2000;
+// Largest number of connectors of one row: far beyond any real joint (a 20 m joint under
+// 5000 kN/m needs about 2200 of the weakest type), it only protects memory and time against
+// absurd loads: each step of the slab-thickness iteration walks the whole row. A row that
+// would need more fails by its arrangement, never by an invented overload.
+inline constexpr unsigned MaxDorneJeReihe = 5000;
+// The number grows past its start for the maximum spacing only up to this many connectors:
+// a start below it that still leaves a spacing above 5 h would need a joint of kilometres.
+inline constexpr unsigned MaxDorneWachstum = 2000;
 
 // Number of connectors and their distances for a row: each connector takes an equal share of
 // the load at the centroid of its share; the number grows until no spacing exceeds 5 * h

@@ -178,7 +178,7 @@ TKStatus StatusBestimmen(const TKStatusDaten& d) {
     if (d.Anwendungsfall == 2 && d.Einbindelaenge + 50 > d.WandDicke) {
         Melden(s, 9);
     }
-    if (d.LastNichtAufnehmbar || GroesserInZehnteln(d.FSdIst, d.FRd)) {
+    if (d.LastNichtAufnehmbar || (!d.ZuVieleDorne && GroesserInZehnteln(d.FSdIst, d.FRd))) {
         Melden(s, 2);
     }
     if (GroesserInZehnteln(d.DickeMin, h)) {
@@ -198,7 +198,7 @@ TKStatus StatusBestimmen(const TKStatusDaten& d) {
             Melden(s, 3);
         }
     }
-    if (d.AnordnungGescheitert) {
+    if (d.AnordnungGescheitert || d.ZuVieleDorne) {
         Melden(s, 3);
     }
     if (GroesserInZehnteln(d.GroessterDornAbstand, 5 * h)) {

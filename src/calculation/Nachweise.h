@@ -93,6 +93,9 @@ struct TKStatusDaten {
     // that keeps the spacing rules (code 3).
     bool LastNichtAufnehmbar = false;
     bool AnordnungGescheitert = false;
+    // A row cut at the connector limit: its load per connector says nothing about the type,
+    // so it fails by its arrangement (code 3), not by its load.
+    bool ZuVieleDorne = false;
 };
 
 struct TKStatus {

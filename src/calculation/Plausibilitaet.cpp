@@ -1,5 +1,6 @@
 #include "calculation/Plausibilitaet.h"
 
+#include "calculation/Anordnung.h"
 #include "files/Ressourcen.h"
 #include "model/Modell.h"
 
@@ -13,6 +14,11 @@ std::vector<std::string> EingabenPruefen(const TKAnwendung& anwendung) {
     const double cu = g.BetondeckungUnten();
     // The wall thickness counts only for a row of connectors joining a slab to a wall.
     const bool mitWand = anwendung.Anwendungsfall() == 2;
+    // A row under a load profile: without two points there is no load to arrange the
+    // connectors for (the profile dialog lets the last pair be deleted).
+    const TKBelastung& last = anwendung.BelastungDesign();
+    const bool ohneProfil =
+        anwendung.Anwendungsfall() != 0 && !IstLinienlast(last) && last.AnzPunkte() < 2;
 
     const struct {
         bool faellt;
@@ -26,6 +32,7 @@ std::vector<std::string> EingabenPruefen(const TKAnwendung& anwendung) {
         {cu < 10, res::PlausiDeckungUnten},
         {co + cu > d, res::PlausiDeckungSumme},
         {mitWand && g.WandDicke() < 200, res::PlausiWandDicke},
+        {ohneProfil, res::PlausiLastprofil},
     };
 
     std::vector<std::string> meldungen;

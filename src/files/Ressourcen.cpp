@@ -34,6 +34,8 @@ constexpr std::array kTexte{
     Eintrag{res::PlausiDeckungUnten, QT_TRANSLATE_NOOP3("Ressource", "Concrete cover below is <10mm.Please check", "PlausiDeckungUnten")},
     Eintrag{res::PlausiDeckungSumme, QT_TRANSLATE_NOOP3("Ressource", "The sum of the concrete cover is greater than the thickness of the concrete slab to be connected!", "PlausiDeckungSumme")},
     Eintrag{res::PlausiWandDicke, QT_TRANSLATE_NOOP3("Ressource", "The wall thickness is less than the minimum required thickness of concrete for the smallest shear connector!", "PlausiWandDicke")},
+    Eintrag{res::PlausiLastprofil, QT_TRANSLATE_NOOP3("Ressource", "The arbitrary load profile needs at least two points. Please enter the load profile!", "PlausiLastprofil")},
+    Eintrag{res::ZuVieleDorne, QT_TRANSLATE_NOOP3("Ressource", "The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.", "ZuVieleDorne")},
     // Text lists: every item ends with a backslash.
     Eintrag{res::AnwendungsfallLang, QT_TRANSLATE_NOOP3("Ressource", "Single shear connector loaded with point load\\Row of shear connectors - connection slab to slab\\Row of shear connectors - connection slab to wall\\", "AnwendungsfallLang")},
     Eintrag{res::AnwendungsfallKurz, QT_TRANSLATE_NOOP3("Ressource", "Single shear connector\\Connector row, slab to slab\\Connector row, slab to wall\\", "AnwendungsfallKurz")},

@@ -32,6 +32,9 @@ enum Nummer : int {
     PlausiDeckungUnten = 65074,
     PlausiDeckungSumme = 65075,
     PlausiWandDicke = 65076,
+    PlausiLastprofil = 65077,
+    // Calculation hints
+    ZuVieleDorne = 65078, // "... more than %1 shear connectors in one row ..."
     // Result sheet (Ergebnisblatt)
     BlattVerstaerkungOptimal = 65104, // "Calculation with reinforcement according optimal ..."
     BlattVerstaerkungMaximal = 65105, // "... according max. load capacity of dowel"

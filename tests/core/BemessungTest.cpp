@@ -1,7 +1,9 @@
 #include "calculation/Bemessung.h"
 
 #include "calculation/Katalog.h"
+#include "calculation/Lastverteilung.h"
 #include "calculation/Plausibilitaet.h"
+#include "files/Ressourcen.h"
 #include "model/Modell.h"
 
 #include <gtest/gtest.h>
@@ -269,6 +271,54 @@ TEST(TKTRVBemessung, RowWithoutProfileFailsInsteadOfStopping) {
     Bemessen(a);
     EXPECT_EQ(a.Ergebnisse().AktDorn(), 0);
     EXPECT_TRUE(a.Ergebnisse().DornErgebnis(0).Fehler().Enthaelt(3));
+}
+
+// 5000 kN/m on 20 m needs more than 2000 connectors of every type: the number starts where
+// the load per connector fits the resistance, so no type fails by a load it could carry.
+TEST(TKTRVBemessung, HugeRowLoadStartsAtTheNumberTheResistanceNeeds) {
+    TKAnwendung a = Reihe(5000, 20000, 250);
+    Bemessen(a);
+    EXPECT_GT(a.Ergebnisse().GetAnzDorn(0), 2000) << "the weakest type";
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        const TKDornErgebnis& de = a.Ergebnisse().DornErgebnis(typ);
+        ASSERT_GT(de.FRd(), 0) << typ;
+        EXPECT_LE(de.FSdIst(), de.FRd() + 0.05) << typ;
+        EXPECT_FALSE(de.Fehler().Enthaelt(2)) << typ;
+        EXPECT_TRUE(de.Fehler().Enthaelt(3)) << typ << ": the spacing is the real failure";
+    }
+
+    // Beyond the connector limit the row fails by its arrangement, with a hint saying why.
+    TKAnwendung absurd = Reihe(200000, 20000, 250);
+    TKTRVBemessung treiber(absurd);
+    treiber.AlleTypenBemessen();
+    const std::vector<std::string>& hinweise = treiber.Hinweise();
+    for (int typ = 0; typ < AnzDornTypen; ++typ) {
+        const TKDornErgebnis& de = absurd.Ergebnisse().DornErgebnis(typ);
+        EXPECT_EQ(absurd.Ergebnisse().GetAnzDorn(typ), MaxDorneJeReihe) << typ;
+        EXPECT_FALSE(de.Fehler().Enthaelt(2)) << typ;
+        EXPECT_TRUE(de.Fehler().Enthaelt(3)) << typ;
+    }
+    ASSERT_EQ(hinweise.size(), 1u);
+    EXPECT_NE(hinweise[0].find(std::to_string(MaxDorneJeReihe)), std::string::npos) << hinweise[0];
+}
+
+// The profile dialog lets the last pair be deleted: such a row is refused with that reason
+// instead of failing every type against an arrangement nobody entered.
+TEST(BemessungStarten, RowProfileWithOnePointIsRefusedWithItsReason) {
+    TKAnwendung a = Reihe(20);
+    a.BelastungDesign().SetBelastungsfall(3);
+    a.BelastungDesign().PunkteLoeschen();
+    a.BelastungDesign().PunktHinzufuegen(0, 10);
+    EXPECT_EQ(a.BemessungStarten(), std::vector<std::string>{Ressource(res::PlausiLastprofil)});
+    EXPECT_FALSE(a.Ergebnisse().Berechnet());
+
+    a.BelastungDesign().PunktHinzufuegen(2000, 10);
+    EXPECT_TRUE(a.BemessungStarten().empty());
+    EXPECT_TRUE(a.Ergebnisse().Berechnet());
+    // A single connector has no profile to need.
+    a.SetAnwendungsfall(0);
+    a.BelastungDesign().PunkteLoeschen();
+    EXPECT_TRUE(EingabenPruefen(a).empty());
 }
 
 TEST(TKTRVBemessung, UndefinedResistanceFailsEveryType) {

@@ -290,7 +290,7 @@ TEST(VerteilungBerechnen, FailedTypesStillGetACompleteArrangement) {
 
 TEST(VerteilungBerechnen, HugeLoadIsCappedAtTheConnectorLimit) {
     const TKVerteilung v = VerteilungBerechnen(Gleichlast(1e9, 30000, 50, 450, true));
-    EXPECT_EQ(v.Grund, TKVerteilung::Scheitern::Abstand);
+    EXPECT_EQ(v.Grund, TKVerteilung::Scheitern::ZuViele);
     EXPECT_LE(v.AnzDorn, MaxDorneJeReihe + 1);
     EXPECT_TRUE(std::isfinite(v.FSdIst));
 }
