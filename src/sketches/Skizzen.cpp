@@ -62,15 +62,15 @@ void TKSkizzen::Eingabe(QPainter& canvas, const QRect& rechteck, double bildpunk
 
 void TKSkizzen::System(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
     Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
-        SkizzeSystem(canvas, k, r, modell_, anwendung_, anwendung_.Anwendungsfall(),
+        SkizzeSystem(canvas, k, r, BlattQuelle(modell_, anwendung_), anwendung_.Anwendungsfall(),
                      anwendung_.BelastungDesign().Belastungsfall());
     });
 }
 
 void TKSkizzen::Last(QPainter& canvas, const QRect& rechteck, double bildpunkt) const {
     Zeichnen(canvas, rechteck, bildpunkt, [&](Skizzenkontext& k, const Skizzenrechteck& r) {
-        SkizzeLast(canvas, k, r, modell_, anwendung_, anwendung_.Anwendungsfall(),
-                   anwendung_.BelastungDesign().Belastungsfall());
+        SkizzeLast(canvas, k, r, BlattQuelle(modell_, anwendung_), anwendung_,
+                   anwendung_.Anwendungsfall(), anwendung_.BelastungDesign().Belastungsfall());
     });
 }
 

@@ -40,6 +40,11 @@ Skizzenquelle EingabeQuelle(const TKModell& modell, const TKAnwendung& anwendung
     return Quelle(modell.DornDaten(), modell.EingabeGeometrie(), anwendung);
 }
 
+Skizzenquelle BlattQuelle(const TKModell& modell, const TKAnwendung& anwendung) {
+    const TKErgebnisse& erg = anwendung.Ergebnisse();
+    return Quelle(erg.DornDaten(erg.AktDorn()), modell.EingabeGeometrie(), anwendung);
+}
+
 TrDaten SkizzeVorbereiten(QPainter& canvas, const Skizzenrechteck& r, Skizzentyp typ,
                           const Skizzenquelle& quelle, double bildpunkt) {
     return SkizzeVorbereiten(canvas, r.Links, r.Oben, r.Rechts, r.Unten, typ, quelle, bildpunkt);

@@ -31,6 +31,11 @@ Skizzenquelle ErgebnisQuelle(const TKAnwendung& anwendung);
 // application case of the position: what the system and load sketches are drawn from.
 Skizzenquelle EingabeQuelle(const TKModell& modell, const TKAnwendung& anwendung);
 
+// The system and load sketches of a result sheet: as EingabeQuelle, but with the position's
+// own record of its selected type, which its file keeps, so that a sheet does not depend on
+// what the window last loaded into the project's record.
+Skizzenquelle BlattQuelle(const TKModell& modell, const TKAnwendung& anwendung);
+
 // SkizzeVorbereiten for a sketch rectangle.
 TrDaten SkizzeVorbereiten(QPainter& canvas, const Skizzenrechteck& r, Skizzentyp typ,
                           const Skizzenquelle& quelle, double bildpunkt = 1.0);

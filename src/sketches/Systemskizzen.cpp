@@ -156,16 +156,15 @@ void SkizzeEingabe(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
                    int belastungsfall) {
     HintergrundFuellen(canvas, kontext.Farbe(), r.Links, r.Oben, r.Rechts, r.Unten);
     const int mitte = r.Oben + (r.Unten - r.Oben) / 2;
-    SkizzeSystem(canvas, kontext, {r.Links, r.Oben, r.Rechts, mitte}, modell, anwendung,
-                 anwendungsfall, belastungsfall);
-    SkizzeLast(canvas, kontext, {r.Links, mitte, r.Rechts, r.Unten}, modell, anwendung,
+    const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
+    SkizzeSystem(canvas, kontext, {r.Links, r.Oben, r.Rechts, mitte}, quelle, anwendungsfall,
+                 belastungsfall);
+    SkizzeLast(canvas, kontext, {r.Links, mitte, r.Rechts, r.Unten}, quelle, anwendung,
                anwendungsfall, belastungsfall);
 }
 
 void SkizzeSystem(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
-                  const TKModell& modell, const TKAnwendung& anwendung, int anwendungsfall,
-                  int belastungsfall) {
-    const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
+                  const Skizzenquelle& quelle, int anwendungsfall, int belastungsfall) {
     const int mitte = r.Links + (r.Rechts - r.Links) / 2;
     // The scale leaves two lines above the members and one below them; the symbols reach a
     // little further (the load arrow stops above the slab, the wall and its thickness reach
@@ -209,14 +208,13 @@ void SkizzeSystem(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechte
 }
 
 void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
-                const TKModell& modell, const TKAnwendung& anwendung, int anwendungsfall,
+                const Skizzenquelle& quelle, const TKAnwendung& anwendung, int anwendungsfall,
                 int belastungsfall) {
     const int L = r.Links;
     const int R = r.Rechts;
     const int W = R - L;
     // The member is fitted between the load drawn above it and the length dimension below,
     // so that neither leaves the rectangle.
-    const Skizzenquelle quelle = EingabeQuelle(modell, anwendung);
     const int zeile = SkizzenZeile(canvas);
     const int ueber = LastHoehe(canvas, kontext, zeile, quelle.Geometrie, belastungsfall);
     const int unter = zeile + zeile / 4 + kontext.Px(2);

@@ -19,15 +19,14 @@ class TKModell;
 void SkizzeEingabe(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
                    const TKModell& modell, const TKAnwendung& anwendung, int anwendungsfall,
                    int belastungsfall);
-// A vertical section through the joint with both members, the connector, the reinforcement
-// and the symbols of the input values. Does not fill the background.
+// A vertical section through the joint with both members, the connector of quelle, the
+// reinforcement and the symbols of the input values. Does not fill the background.
 void SkizzeSystem(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
-                  const TKModell& modell, const TKAnwendung& anwendung, int anwendungsfall,
-                  int belastungsfall);
+                  const Skizzenquelle& quelle, int anwendungsfall, int belastungsfall);
 // The member from the front with the connector symbols and the load of the load case. Does
 // not fill the background.
 void SkizzeLast(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrechteck& r,
-                const TKModell& modell, const TKAnwendung& anwendung, int anwendungsfall,
+                const Skizzenquelle& quelle, const TKAnwendung& anwendung, int anwendungsfall,
                 int belastungsfall);
 // The loads of the position's load case to scale, as arrows every zeile pixels pointing down
 // onto the bottom of the rectangle (zeile: the sketch line height).

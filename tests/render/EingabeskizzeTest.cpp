@@ -73,10 +73,10 @@ std::vector<Aufzeichnung> Aufzeichnen(Projekt& p, Teil teil, const Skizzenrechte
             SkizzeEingabe(canvas, kontext, r, *p.Modell, a, fall, last);
             break;
         case Teil::System:
-            SkizzeSystem(canvas, kontext, r, *p.Modell, a, fall, last);
+            SkizzeSystem(canvas, kontext, r, EingabeQuelle(*p.Modell, a), fall, last);
             break;
         case Teil::Last:
-            SkizzeLast(canvas, kontext, r, *p.Modell, a, fall, last);
+            SkizzeLast(canvas, kontext, r, EingabeQuelle(*p.Modell, a), a, fall, last);
             break;
         }
     }

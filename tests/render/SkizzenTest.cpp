@@ -46,7 +46,8 @@ TEST(TKSkizzenTest, ZeichnetWieDieSkizzenfunktionenUndStelltDenPainterWiederHer)
     {
         QPainter canvas(&erwartet);
         Skizzenkontext kontext(TKFarbe::Grau(), ',', 1);
-        SkizzeLast(canvas, kontext, sr, *p.Modell, p.Anwendung(), 2, 3);
+        SkizzeLast(canvas, kontext, sr, EingabeQuelle(*p.Modell, p.Anwendung()), p.Anwendung(), 2,
+                   3);
     }
     EXPECT_EQ(Bild(skizzen, &TKSkizzen::Last, r), erwartet);
 

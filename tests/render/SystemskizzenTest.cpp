@@ -41,10 +41,10 @@ void Zeichnen(QPainter& canvas, Skizzenkontext& kontext, Art art, const Skizzenr
         SkizzeEingabe(canvas, kontext, r, *p.Modell, a, fall, last);
         break;
     case Art::System:
-        SkizzeSystem(canvas, kontext, r, *p.Modell, a, fall, last);
+        SkizzeSystem(canvas, kontext, r, EingabeQuelle(*p.Modell, a), fall, last);
         break;
     case Art::Last:
-        SkizzeLast(canvas, kontext, r, *p.Modell, a, fall, last);
+        SkizzeLast(canvas, kontext, r, EingabeQuelle(*p.Modell, a), a, fall, last);
         break;
     }
 }

@@ -1,5 +1,6 @@
 #include "../render/PdfText.h"
 #include "Testrueckfragen.h"
+#include "calculation/Katalog.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Projektdruck.h"
 #include "printing/Seitenmasse.h"
@@ -92,6 +93,41 @@ TEST(DruckTest, ErgebnisblattAlsPdfHatDieSeitenDerVorschau) {
     // Written beside the target and renamed: no temporary file is left.
     EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("blatt.pdf")});
+}
+
+// Choosing another row of the result list once changed the sketches of the sheet through the
+// project's catalog record, which no file keeps: the program printed what trv-cli sheet of the
+// saved project did not. Now the sheet of the saved and reopened project is the same.
+TEST(DruckTest, SheetAfterChoosingAnotherTypeEqualsTheSheetOfTheSavedFile) {
+    QTemporaryDir ordner;
+    const QStringList beispiele =
+        QDir(QStringLiteral(TRV_EXAMPLES_DIR)).entryList({QStringLiteral("*.TRV")}, QDir::Files);
+    ASSERT_GE(beispiele.size(), 5);
+    Seitenmasse masse;
+    const auto seiten = [&](const Projektzustand& z) {
+        Positionsblatt blatt(z.Modell(), z.Anwendung());
+        return ErgebnisblattVorschau(masse, StandardGeometrie(), BildschirmDpi, blatt.Blatt());
+    };
+    for (const QString& beispiel : beispiele) {
+        SCOPED_TRACE(beispiel.toStdString());
+        Druckumgebung u(QDir(QStringLiteral(TRV_EXAMPLES_DIR)).filePath(beispiel));
+        QStringList hinweise;
+        ASSERT_TRUE(u.befehle.Berechnen(hinweise));
+        const int anderer = (u.zustand.Modell().EingabeDorn() + 7) % AnzDornTypen;
+        u.befehle.DornWaehlen(anderer);
+        const QString datei = ordner.filePath(beispiel);
+        u.fragen.Dateien.push_back(datei);
+        ASSERT_TRUE(u.befehle.SpeichernUnter());
+        const auto gedruckt = seiten(u.zustand);
+
+        Druckumgebung wieder(datei);
+        ASSERT_EQ(wieder.zustand.Anwendung().Ergebnisse().AktDorn(), anderer);
+        const auto gelesen = seiten(wieder.zustand);
+        ASSERT_EQ(gedruckt.size(), gelesen.size());
+        for (std::size_t i = 0; i < gedruckt.size(); ++i) {
+            EXPECT_TRUE(gedruckt[i] == gelesen[i]) << "page " << i + 1;
+        }
+    }
 }
 
 TEST(DruckTest, OhneGueltigeErgebnisseOderAbgebrochenWirdNichtsGedruckt) {
