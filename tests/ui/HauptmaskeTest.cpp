@@ -195,6 +195,52 @@ TEST(HauptmaskeTest, PositionenHinzufuegenLoeschenUndWechseln) {
     EXPECT_TRUE(f.fragen.Meldungen.front().contains(QStringLiteral("cannot be removed")));
 }
 
+// The sketch drawn is the one whose button is down after every way of reaching a calculated
+// position, and Add Position leaves the engineer in the new position's name.
+TEST(HauptmaskeTest, NachJedemWechselZeigtDieSkizzeDenGedruecktenKnopf) {
+    const QString datei = Beispiel("slab-to-slab-6m-constant.TRV");
+    Hauptfenster f({datei});
+    f->show();
+    TKModell& m = f->Zustand().Modell();
+    const auto zeigtSchnitt = [&] {
+        return f->Zustand().Modus() == amUebersicht && m.SkizzeAnzeige() == 2 &&
+               f->Aktionen().tbSchnitt->isChecked();
+    };
+    ASSERT_EQ(f->Zustand().Modus(), amUebersicht);
+    f->Aktionen().tbSchnitt->trigger();
+    ASSERT_TRUE(zeigtSchnitt());
+
+    f->Aktionen().mnuPositionHinzufuegen->trigger();
+    EXPECT_TRUE(zeigtSchnitt()) << "Add Position";
+    EXPECT_EQ(QApplication::focusWidget(), f->PositionText());
+    f->PositionsAuswahl()->setValue(1);
+    EXPECT_TRUE(zeigtSchnitt()) << "selector";
+    KnotenKlicken(f->Baum(),
+                  KnotenMitText(f->Baum(), QStringLiteral("Current Positions"))->child(1));
+    EXPECT_EQ(m.AktAnwendung(), 2);
+    EXPECT_TRUE(zeigtSchnitt()) << "tree";
+
+    // Opening a project shows the sketch it was saved with, and its button is down.
+    f.fragen.Antworten.push_back(Antwort::Nein);
+    ASSERT_TRUE(f->Kommandos().DateiOeffnen(datei));
+    const TKModell& geoeffnet = f->Zustand().Modell(); // a new model replaced the old one
+    const int gespeichert = geoeffnet.ErgebnisAnzeige();
+    EXPECT_EQ(geoeffnet.SkizzeAnzeige(), gespeichert);
+    const QAction* knopf[] = {f->Aktionen().tbAnsicht, f->Aktionen().tbDraufsicht,
+                              f->Aktionen().tbSchnitt, f->Aktionen().tbReihenAnsicht};
+    EXPECT_TRUE(knopf[gespeichert]->isChecked());
+
+    // Enter on a command button under the tree moves on and presses nothing.
+    f->Aktionen().mnuSystemeingabe->trigger();
+    f->Kommandos().AnzeigeModusSetzen(amEingabe);
+    auto* rechnen = f->findChild<QAbstractButton*>(QStringLiteral("BitBtnBerechnen"));
+    ASSERT_NE(rechnen, nullptr);
+    rechnen->setFocus();
+    QTest::keyClick(rechnen, Qt::Key_Return);
+    EXPECT_EQ(f->Zustand().Modus(), amEingabe);
+    EXPECT_NE(QApplication::focusWidget(), rechnen);
+}
+
 TEST(HauptmaskeTest, BaumWechseltPositionenUndGruppenknotenTunNichts) {
     Hauptfenster f;
     for (int i = 0; i < 2; ++i) {

@@ -70,6 +70,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <exception>
 
 namespace trv {
@@ -123,6 +124,9 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
     setWindowIcon(Symbol(QStringLiteral("trv")));
     kommandos_ = new Projektbefehle(zustand_, *fragen_, this);
     befehle_ = new Befehle(this);
+    // Enter moves on from the header fields, the position selector and the command buttons as
+    // it does in the panel; Shift+Enter moves back only after a passed check.
+    enter_ = new EnterWeiter(this, [this] { return zustand_.EingabeOk(); });
     filterdialog_ = std::make_unique<QtFilterdialog>(this);
     bildexport_ = std::make_unique<Bildexport>(zustand_, *drucker_, *fragen_, *filterdialog_);
     druck_ = std::make_unique<Druckbefehle>(zustand_, *drucker_, *fragen_);
@@ -142,13 +146,10 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
     WerkzeugleisteAufbauen();
     retranslateUi();
     ProjektAnzeigen();
-    // Enter moves on from the header fields and the position selector as it does in the panel;
-    // Shift+Enter moves back only after a passed check.
-    auto* enter = new EnterWeiter(this, [this] { return zustand_.EingabeOk(); });
     for (QWidget* feld :
          {static_cast<QWidget*>(editBauvorhaben_), static_cast<QWidget*>(editPosition_),
           static_cast<QWidget*>(sEditAktAnwendung_)}) {
-        feld->installEventFilter(enter);
+        feld->installEventFilter(enter_);
     }
 }
 
@@ -216,6 +217,11 @@ QWidget* TfrmHauptMaske::NavigationAufbauen() {
     BitBtnExportieren_ = knopf("BitBtnExportieren", befehle_->mnuErgebnisseinDatei);
     BitBtnBerechnen_ = knopf("BitBtnBerechnen", befehle_->mnuNeuBerechnung);
     BitBtnBerechnen_->setDefault(false);
+    // Enter on one of these moves on like everywhere in the window; Space presses it.
+    for (QPushButton* k : {BitBtnEingabe_, BitBtnInZwischenablage_, BitBtnVorschau_,
+                           BitBtnExportieren_, BitBtnBerechnen_}) {
+        k->installEventFilter(enter_);
+    }
     spalte->addWidget(pnlBerechnung);
     pnlNavigation_->setMinimumWidth(180);
     return pnlNavigation_;
@@ -449,7 +455,11 @@ void TfrmHauptMaske::BefehleVerbinden() {
     verbinde(b.mnuSpeichernUnter, [this] { kommandos_->SpeichernUnter(); });
     verbinde(b.mnuDruckereinrichten, [this] { drucker_->Einrichten(*fragen_); });
     verbinde(b.mnuBeenden, [this] { close(); });
-    verbinde(b.mnuPositionHinzufuegen, [this] { kommandos_->PositionHinzufuegen(); });
+    verbinde(b.mnuPositionHinzufuegen, [this] {
+        kommandos_->PositionHinzufuegen();
+        editPosition_->setFocus(Qt::OtherFocusReason);
+        editPosition_->selectAll();
+    });
     verbinde(b.mnuPositionLoeschen, [this] { kommandos_->PositionLoeschen(); });
     connect(b.mnuEingabebaum, &QAction::toggled, this,
             [this](bool an) { EingabebaumUmschalten(an); });
@@ -716,9 +726,12 @@ void TfrmHauptMaske::ModusAnwenden(TAnzeigeModus modus) {
         a->setEnabled(blatt);
     }
     // The result sketches need results: in input mode the input sketch is the only one.
-    for (QAction* a : {b.tbAnsicht, b.tbDraufsicht, b.tbSchnitt, b.tbReihenAnsicht}) {
+    const std::array skizzen{b.tbAnsicht, b.tbDraufsicht, b.tbSchnitt, b.tbReihenAnsicht};
+    for (QAction* a : skizzen) {
         a->setEnabled(gueltig);
     }
+    skizzen[std::min<std::size_t>(zustand_.Modell().ErgebnisAnzeige(), skizzen.size() - 1)]
+        ->setChecked(true);
     const auto zeigen = [](QPushButton* k, QAction* a, bool sichtbar) {
         k->setVisible(sichtbar && Befehle::Verfuegbar(a));
     };

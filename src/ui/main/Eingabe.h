@@ -26,6 +26,7 @@ namespace trv {
 
 class Befehle;
 class Druckerwahl;
+class EnterWeiter;
 class Projektbefehle;
 class Rueckfragen;
 class TBlattansicht;
@@ -159,6 +160,7 @@ private:
     QPushButton* BitBtnVorschau_ = nullptr;
     QPushButton* BitBtnExportieren_ = nullptr;
     QPushButton* BitBtnBerechnen_ = nullptr;
+    EnterWeiter* enter_ = nullptr;
     QStackedWidget* bereiche_ = nullptr;
     TEingabepanel* pnlEingaben_ = nullptr;
     QLabel* lblBauvorhaben_ = nullptr;

@@ -37,6 +37,9 @@ void Projektbefehle::AnzeigeModusSetzen(TAnzeigeModus modus) {
         modell.SetSkizzeAnzeige(4);
         modell.DornDatenLaden();
         zustand_.Anwendung().Ergebnisse().SetAktDorn(modell.EingabeDorn());
+    } else {
+        // The result sketch of the pressed sketch button, whatever was shown before.
+        modell.SetSkizzeAnzeige(modell.ErgebnisAnzeige());
     }
     emit ModusGeaendert(modus);
 }
@@ -275,9 +278,7 @@ bool Projektbefehle::Berechnen(QStringList& hinweise) {
         AnzeigeModusSetzen(amEingabe);
         return false;
     }
-    TKModell& modell = zustand_.Modell();
     Rechnen();
-    modell.SetSkizzeAnzeige(modell.ErgebnisAnzeige());
     AnzeigeModusSetzen(amUebersicht);
     return true;
 }
