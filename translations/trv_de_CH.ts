@@ -670,11 +670,6 @@ Soll sie überschrieben werden?</translation>
         <translation>Querkraftdorne zur Querkraftübertragung in Dilatationsfugen</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>liefern und gemäss Datenblatt des Dornelements einbauen.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>max. Tragwiderstand FRd</translation>
@@ -718,11 +713,6 @@ Soll sie überschrieben werden?</translation>
         <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
         <comment>TextLieferung1</comment>
         <translation>Querkraftdorne zur Querkraftübertragung in Dilatationsfugen liefern und</translation>
-    </message>
-    <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>gemäss den Angaben im Plan des Dornelements einbauen.</translation>
     </message>
     <message>
         <source>max. design resistance FRd: </source>
@@ -855,6 +845,16 @@ Soll sie überschrieben werden?</translation>
         <source>not calculated</source>
         <comment>BerichtNichtBerechnet</comment>
         <translation>nicht berechnet</translation>
+    </message>
+    <message>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>liefern und gemäss Spezifikation des Dornelements einbauen.</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>gemäss Spezifikation im Plan des Dornelements einbauen.</translation>
     </message>
 </context>
 <context>
@@ -1106,10 +1106,6 @@ Soll sie überschrieben werden?</translation>
         <translation>In Stückliste übernehmen|Den gewählten Dorn der aktuellen Position in die Stückliste übernehmen</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Berechnung</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>Berechnung|Eingaben prüfen und alle Dorntypen bemessen</translation>
     </message>
@@ -1312,6 +1308,16 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Berechnung</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>&amp;Bemessung</translation>
     </message>
 </context>
 <context>
@@ -2305,8 +2311,32 @@ Das Programm arbeitet mit den Standardeinstellungen und speichert keine Änderun
         <translation>Programm &amp;starten</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Programm auf %1 anzeigen</translation>
+        <source>Show the program in German</source>
+        <translation>Programm auf Deutsch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Programm auf Englisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Programm auf Französisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Programm auf Italienisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Programm auf Niederländisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Programm auf Spanisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Querkraftdorne</translation>
     </message>
 </context>
 <context>
@@ -2595,6 +2625,42 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die DXF-Datei konnte nicht geschrieben werden:
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>die Zeichnung enthält einen Wert, den eine DXF-Datei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>keine Schreibberechtigung in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>ein Ordner mit diesem Namen existiert</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>ein Gerät oder eine andere Spezialdatei mit diesem Namen existiert</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>Systemfehler %1</translation>
     </message>
 </context>
 <context>

@@ -656,11 +656,6 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation type="unfinished"></translation>
@@ -703,11 +698,6 @@ Should this be overwritten?</source>
     <message>
         <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
         <comment>TextLieferung1</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -839,6 +829,16 @@ Should this be overwritten?</source>
     <message>
         <source>not calculated</source>
         <comment>BerichtNichtBerechnet</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1091,10 +1091,6 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1296,6 +1292,16 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>F9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2285,7 +2291,31 @@ The program works with the default settings and keeps no changes of them.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
+        <source>Show the program in German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2568,6 +2598,42 @@ Do you want to replace it?</source>
         <source>The DXF file could not be written:
 %1
 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system error %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

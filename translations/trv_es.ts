@@ -563,7 +563,7 @@ The last position cannot be removed!</source>
     <message>
         <source>Printed from: </source>
         <comment>KopfGedruckt</comment>
-        <translation>Impreso por: </translation>
+        <translation>Impreso el: </translation>
     </message>
     <message>
         <source>Designer: </source>
@@ -670,11 +670,6 @@ Should this be overwritten?</source>
         <translation>Suministro de conectores de cortante para la transmisión de esfuerzos cortantes en la junta</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>de dilatación y colocación según la ficha técnica del elemento.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>Resistencia de cálculo máx. FRd</translation>
@@ -720,11 +715,6 @@ Should this be overwritten?</source>
         <translation>Suministro de conectores de cortante para la transmisión de esfuerzos cortantes en la junta</translation>
     </message>
     <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>de dilatación y colocación según los detalles del plano del elemento.</translation>
-    </message>
-    <message>
         <source>max. design resistance FRd: </source>
         <comment>TextWiderstand</comment>
         <translation>Resistencia de cálculo máx. FRd: </translation>
@@ -762,7 +752,7 @@ Should this be overwritten?</source>
     <message>
         <source>Reinforcement for Varnel shear connector in the building </source>
         <comment>DxfTitel</comment>
-        <translation>Armadura para conector de cortante Varnel en la obra </translation>
+        <translation>Armadura en la obra para conector de cortante Varnel </translation>
     </message>
     <message>
         <source>Plan view</source>
@@ -855,6 +845,16 @@ Should this be overwritten?</source>
         <source>not calculated</source>
         <comment>BerichtNichtBerechnet</comment>
         <translation>sin calcular</translation>
+    </message>
+    <message>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>de dilatación y colocación según las especificaciones del elemento.</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>de dilatación y colocación según las especificaciones del plano del elemento.</translation>
     </message>
 </context>
 <context>
@@ -1106,10 +1106,6 @@ Should this be overwritten?</source>
         <translation>añadir a la lista|añadir el conector seleccionado de la posición actual a la lista de piezas</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Calcular</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>cálculo|comprobar los datos de entrada y dimensionar todos los tipos de conector</translation>
     </message>
@@ -1312,6 +1308,16 @@ Should this be overwritten?</source>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>C&amp;álculo</translation>
     </message>
 </context>
 <context>
@@ -2305,8 +2311,32 @@ El programa trabaja con la configuración predeterminada y no guarda cambios en 
         <translation>&amp;Iniciar el programa</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Mostrar el programa en %1</translation>
+        <source>Show the program in German</source>
+        <translation>Mostrar el programa en alemán</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Mostrar el programa en inglés</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Mostrar el programa en francés</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Mostrar el programa en italiano</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Mostrar el programa en neerlandés</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Mostrar el programa en español</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Conectores de cortante</translation>
     </message>
 </context>
 <context>
@@ -2595,6 +2625,42 @@ Do you want to replace it?</source>
         <translation>No se ha podido escribir el archivo DXF:
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>el dibujo contiene un valor que un archivo DXF no puede admitir</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>sin permiso de escritura en esta carpeta</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el soporte de datos está lleno</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>el soporte de datos está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>existe una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>existe un dispositivo u otro archivo especial con ese nombre</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>el nombre del archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>error del sistema %1</translation>
     </message>
 </context>
 <context>

@@ -670,11 +670,6 @@ Voulez-vous la remplacer ?</translation>
         <translation>Fourniture de goujons pour la transmission de l&apos;effort tranchant dans le</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>joint de dilatation et pose selon la fiche technique de l&apos;élément.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>Résistance de calcul max. FRd</translation>
@@ -720,11 +715,6 @@ Voulez-vous la remplacer ?</translation>
         <translation>Fourniture de goujons pour la transmission de l&apos;effort tranchant dans le</translation>
     </message>
     <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>joint de dilatation et pose selon les indications du plan de l&apos;élément.</translation>
-    </message>
-    <message>
         <source>max. design resistance FRd: </source>
         <comment>TextWiderstand</comment>
         <translation>Résistance de calcul max. FRd : </translation>
@@ -762,7 +752,7 @@ Voulez-vous la remplacer ?</translation>
     <message>
         <source>Reinforcement for Varnel shear connector in the building </source>
         <comment>DxfTitel</comment>
-        <translation>Armature pour goujon de cisaillement Varnel dans l&apos;ouvrage </translation>
+        <translation>Armature dans l&apos;ouvrage pour goujon de cisaillement Varnel </translation>
     </message>
     <message>
         <source>Plan view</source>
@@ -792,7 +782,7 @@ Voulez-vous la remplacer ?</translation>
     <message>
         <source> U-bars</source>
         <comment>DxfBuegel</comment>
-        <translation> étriers</translation>
+        <translation> étriers en U</translation>
     </message>
     <message>
         <source>Top: </source>
@@ -855,6 +845,16 @@ Voulez-vous la remplacer ?</translation>
         <source>not calculated</source>
         <comment>BerichtNichtBerechnet</comment>
         <translation>non calculé</translation>
+    </message>
+    <message>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>joint de dilatation et pose selon les spécifications de l&apos;élément.</translation>
+    </message>
+    <message>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>joint de dilatation et pose selon les spécifications du plan de l&apos;élément.</translation>
     </message>
 </context>
 <context>
@@ -1106,10 +1106,6 @@ Voulez-vous la remplacer ?</translation>
         <translation>ajouter à la nomenclature|ajouter le goujon choisi de la position courante à la nomenclature des goujons</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Calcul</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>calcul|vérifier les données et dimensionner tous les types de goujons</translation>
     </message>
@@ -1313,6 +1309,16 @@ Voulez-vous la remplacer ?</translation>
         <source>F9</source>
         <translation>F9</translation>
     </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>Ca&amp;lcul</translation>
+    </message>
 </context>
 <context>
     <name>trv::Projektbefehle</name>
@@ -1326,7 +1332,7 @@ Voulez-vous la remplacer ?</translation>
     </message>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
-        <translation>Le fichier %1 a été modifié par un autre programme depuis qu'il a été ouvert ou enregistré ici. Voulez-vous l'écraser ?</translation>
+        <translation>Le fichier %1 a été modifié par un autre programme depuis qu&apos;il a été ouvert ou enregistré ici. Voulez-vous l&apos;écraser ?</translation>
     </message>
 </context>
 <context>
@@ -2305,8 +2311,32 @@ Le programme travaille avec les paramètres par défaut et n&apos;en conserve au
         <translation>&amp;Démarrer le programme</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Afficher le programme en %1</translation>
+        <source>Show the program in German</source>
+        <translation>Afficher le programme en allemand</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Afficher le programme en anglais</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Afficher le programme en français</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Afficher le programme en italien</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Afficher le programme en néerlandais</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Afficher le programme en espagnol</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Goujons de cisaillement</translation>
     </message>
 </context>
 <context>
@@ -2595,6 +2625,42 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le fichier DXF n&apos;a pas pu être écrit :
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>le dessin contient une valeur qu&apos;un fichier DXF ne peut pas recevoir</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>pas d&apos;autorisation d&apos;écriture dans ce dossier</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le support de données est plein</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>le support de données est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>un dossier de ce nom existe</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>un périphérique ou un autre fichier spécial de ce nom existe</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>erreur système %1</translation>
     </message>
 </context>
 <context>
