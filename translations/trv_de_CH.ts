@@ -1010,7 +1010,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Projekt speichern unter|Das Projekt in einer neuen Datei speichern</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Drucker&amp;einrichtung</translation>
     </message>
     <message>
@@ -1042,7 +1042,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Beenden|Das Programm beenden</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>Projekt&amp;verwaltung</translation>
     </message>
     <message>
@@ -1142,7 +1142,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Ergebnisse exportieren|Das Ergebnisblatt in einer Datei speichern</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Ergebnisse in &amp;Zwischenablage kopieren</translation>
     </message>
     <message>
@@ -1489,7 +1489,7 @@ Soll sie überschrieben werden?</translation>
         <translation>&amp;Einzellast</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation>&amp;konstant</translation>
     </message>
     <message>
@@ -2080,7 +2080,7 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Nummer der angezeigten Position</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;jekt:</translation>
     </message>
     <message>
@@ -2092,7 +2092,7 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Name des Projekts</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Pos&amp;ition:</translation>
     </message>
     <message>
@@ -2104,15 +2104,15 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Beschreibung der aktuellen Position</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>&amp;Zurück zur Eingabe</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>In Zwischen&amp;ablage</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Berechnungs&amp;vorschau</translation>
     </message>
     <message>
@@ -2120,7 +2120,7 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>E&amp;xportieren</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>Berech&amp;nung</translation>
     </message>
     <message>

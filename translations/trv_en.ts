@@ -995,7 +995,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1027,7 +1027,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1127,7 +1127,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1474,7 +1474,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2061,7 +2061,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2073,7 +2073,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2085,15 +2085,15 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2101,7 +2101,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1010,7 +1010,7 @@ Should this be overwritten?</source>
         <translation>guardar proyecto como|guardar el proyecto en un archivo nuevo</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Configurar &amp;impresora</translation>
     </message>
     <message>
@@ -1042,7 +1042,7 @@ Should this be overwritten?</source>
         <translation>salir|salir del programa</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>A&amp;dministración de proyectos</translation>
     </message>
     <message>
@@ -1142,7 +1142,7 @@ Should this be overwritten?</source>
         <translation>exportar resultados|guardar la hoja de resultados en un archivo</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Exportar resultados al &amp;portapapeles</translation>
     </message>
     <message>
@@ -1489,8 +1489,8 @@ Should this be overwritten?</source>
         <translation>Carga &amp;puntual</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
-        <translation>&amp;constante</translation>
+        <source>con&amp;stant</source>
+        <translation>con&amp;stante</translation>
     </message>
     <message>
         <source>Uniform distributed load</source>
@@ -1502,7 +1502,7 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>&amp;Uniformly</source>
-        <translation>c&amp;reciente</translation>
+        <translation>crecie&amp;nte</translation>
     </message>
     <message>
         <source>Increasing distributed load</source>
@@ -1514,7 +1514,7 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>&amp;Arbitrary</source>
-        <translation>&amp;Arbitraria</translation>
+        <translation>arbi&amp;traria</translation>
     </message>
     <message>
         <source>Varying distributed load</source>
@@ -2080,7 +2080,7 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>número de la posición mostrada</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;yecto:</translation>
     </message>
     <message>
@@ -2092,7 +2092,7 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>nombre del proyecto</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Pos&amp;ición:</translation>
     </message>
     <message>
@@ -2104,15 +2104,15 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>descripción de la posición actual</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Volver a la entrada de &amp;datos</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>Al por&amp;tapapeles</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>&amp;Vista previa del cálculo</translation>
     </message>
     <message>
@@ -2120,7 +2120,7 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>E&amp;xportar</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>&amp;Calcular</translation>
     </message>
     <message>

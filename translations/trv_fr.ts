@@ -1010,7 +1010,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>enregistrer sous|enregistrer le projet dans un nouveau fichier</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Con&amp;figuration de l&apos;imprimante</translation>
     </message>
     <message>
@@ -1042,7 +1042,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>quitter|quitter le programme</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>&amp;Gestion des projets</translation>
     </message>
     <message>
@@ -1142,7 +1142,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>exporter les résultats|enregistrer la note de calcul dans un fichier</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Exporter les résultats dans le &amp;presse-papiers</translation>
     </message>
     <message>
@@ -1489,7 +1489,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>Charge &amp;ponctuelle</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation>&amp;constante</translation>
     </message>
     <message>
@@ -1502,7 +1502,7 @@ Voulez-vous la remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Uniformly</source>
-        <translation>C&amp;roissante</translation>
+        <translation>Croissan&amp;te</translation>
     </message>
     <message>
         <source>Increasing distributed load</source>
@@ -2080,7 +2080,7 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>numéro de la position affichée</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;jet :</translation>
     </message>
     <message>
@@ -2092,7 +2092,7 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>nom du projet</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Pos&amp;ition :</translation>
     </message>
     <message>
@@ -2104,15 +2104,15 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>description de la position courante</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Re&amp;tour à la saisie</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>&amp;Dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Aperç&amp;u du calcul</translation>
     </message>
     <message>
@@ -2120,7 +2120,7 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>E&amp;xporter</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>Ca&amp;lcul</translation>
     </message>
     <message>

@@ -1010,7 +1010,7 @@ Sovrascriverla?</translation>
         <translation>salva progetto con nome|salva il progetto in un nuovo file</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>&amp;Imposta stampante</translation>
     </message>
     <message>
@@ -1042,7 +1042,7 @@ Sovrascriverla?</translation>
         <translation>esci|chiude il programma</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>&amp;Gestione progetti</translation>
     </message>
     <message>
@@ -1142,7 +1142,7 @@ Sovrascriverla?</translation>
         <translation>esporta risultati|salva il foglio dei risultati in un file</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Esporta risultati negli a&amp;ppunti</translation>
     </message>
     <message>
@@ -1489,8 +1489,8 @@ Sovrascriverla?</translation>
         <translation>Carico &amp;concentrato</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
-        <translation>c&amp;ostante</translation>
+        <source>con&amp;stant</source>
+        <translation>co&amp;stante</translation>
     </message>
     <message>
         <source>Uniform distributed load</source>
@@ -2080,7 +2080,7 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>numero della posizione visualizzata</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Proge&amp;tto:</translation>
     </message>
     <message>
@@ -2092,7 +2092,7 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>nome del progetto</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Posi&amp;zione:</translation>
     </message>
     <message>
@@ -2104,15 +2104,15 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>descrizione della posizione corrente</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Ritorna all&apos;i&amp;nput</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>Negli &amp;appunti</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Antepri&amp;ma di calcolo</translation>
     </message>
     <message>
@@ -2120,7 +2120,7 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>&amp;Esporta</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>&amp;Calcolo</translation>
     </message>
     <message>

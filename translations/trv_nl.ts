@@ -1006,7 +1006,7 @@ Should this be overwritten?</source>
         <translation>project opslaan als|het project in een nieuw bestand opslaan</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Printer&amp;instellingen</translation>
     </message>
     <message>
@@ -1038,7 +1038,7 @@ Should this be overwritten?</source>
         <translation>afsluiten|het programma beëindigen</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>Project&amp;beheer</translation>
     </message>
     <message>
@@ -1138,7 +1138,7 @@ Should this be overwritten?</source>
         <translation>resultaten exporteren|het rekenblad in een bestand opslaan</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Resultaten naar &amp;klembord</translation>
     </message>
     <message>
@@ -1485,7 +1485,7 @@ Should this be overwritten?</source>
         <translation>&amp;Puntlast</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation>&amp;Constant</translation>
     </message>
     <message>
@@ -2076,7 +2076,7 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>nummer van de getoonde positie</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;ject:</translation>
     </message>
     <message>
@@ -2088,7 +2088,7 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>naam van het project</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Posi&amp;tie:</translation>
     </message>
     <message>
@@ -2100,15 +2100,15 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>omschrijving van de huidige positie</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Terug naar in&amp;voer</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>Naar k&amp;lembord</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Voorbeeld re&amp;kenblad</translation>
     </message>
     <message>
@@ -2116,7 +2116,7 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>E&amp;xporteren</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>Bereke&amp;ning</translation>
     </message>
     <message>
