@@ -670,11 +670,6 @@ Soll sie überschrieben werden?</translation>
         <translation>Querkraftdorne zur Querkraftübertragung in Dilatationsfugen</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>liefern und gemäss Datenblatt des Dornelements einbauen.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>max. Tragwiderstand FRd</translation>
@@ -718,11 +713,6 @@ Soll sie überschrieben werden?</translation>
         <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
         <comment>TextLieferung1</comment>
         <translation>Querkraftdorne zur Querkraftübertragung in Dilatationsfugen liefern und</translation>
-    </message>
-    <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>gemäss den Angaben im Plan des Dornelements einbauen.</translation>
     </message>
     <message>
         <source>max. design resistance FRd: </source>
@@ -857,14 +847,14 @@ Soll sie überschrieben werden?</translation>
         <translation>nicht berechnet</translation>
     </message>
     <message>
-        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
-        <comment>PlausiLastprofil</comment>
-        <translation>Der beliebige Lastverlauf braucht mindestens zwei Punkte. Bitte geben Sie den Lastverlauf ein!</translation>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>liefern und gemäss Spezifikation des Dornelements einbauen.</translation>
     </message>
     <message>
-        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
-        <comment>ZuVieleDorne</comment>
-        <translation>Die Last erfordert mehr als %1 Querkraftdorne in einer Reihe. Diese Typen lassen sich nicht anordnen; wählen Sie einen stärkeren Typ oder teilen Sie die Fuge auf.</translation>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>gemäss Spezifikation im Plan des Dornelements einbauen.</translation>
     </message>
 </context>
 <context>
@@ -1020,7 +1010,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Projekt speichern unter|Das Projekt in einer neuen Datei speichern</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Drucker&amp;einrichtung</translation>
     </message>
     <message>
@@ -1052,7 +1042,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Beenden|Das Programm beenden</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>Projekt&amp;verwaltung</translation>
     </message>
     <message>
@@ -1116,10 +1106,6 @@ Soll sie überschrieben werden?</translation>
         <translation>In Stückliste übernehmen|Den gewählten Dorn der aktuellen Position in die Stückliste übernehmen</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Berechnung</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>Berechnung|Eingaben prüfen und alle Dorntypen bemessen</translation>
     </message>
@@ -1156,7 +1142,7 @@ Soll sie überschrieben werden?</translation>
         <translation>Ergebnisse exportieren|Das Ergebnisblatt in einer Datei speichern</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Ergebnisse in &amp;Zwischenablage kopieren</translation>
     </message>
     <message>
@@ -1322,6 +1308,16 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Berechnung</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>&amp;Bemessung</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1489,7 @@ Soll sie überschrieben werden?</translation>
         <translation>&amp;Einzellast</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation>&amp;konstant</translation>
     </message>
     <message>
@@ -2084,7 +2080,7 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Nummer der angezeigten Position</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;jekt:</translation>
     </message>
     <message>
@@ -2096,7 +2092,7 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Name des Projekts</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Pos&amp;ition:</translation>
     </message>
     <message>
@@ -2108,15 +2104,15 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Beschreibung der aktuellen Position</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>&amp;Zurück zur Eingabe</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>In Zwischen&amp;ablage</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Berechnungs&amp;vorschau</translation>
     </message>
     <message>
@@ -2124,7 +2120,7 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>E&amp;xportieren</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>Berech&amp;nung</translation>
     </message>
     <message>
@@ -2315,8 +2311,32 @@ Das Programm arbeitet mit den Standardeinstellungen und speichert keine Änderun
         <translation>Programm &amp;starten</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Programm auf %1 anzeigen</translation>
+        <source>Show the program in German</source>
+        <translation>Programm auf Deutsch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Programm auf Englisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Programm auf Französisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Programm auf Italienisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Programm auf Niederländisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Programm auf Spanisch anzeigen</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Querkraftdorne</translation>
     </message>
 </context>
 <context>
@@ -2605,6 +2625,42 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Die DXF-Datei konnte nicht geschrieben werden:
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>die Zeichnung enthält einen Wert, den eine DXF-Datei nicht aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>keine Schreibberechtigung in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>ein Ordner mit diesem Namen existiert</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>ein Gerät oder eine andere Spezialdatei mit diesem Namen existiert</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>der Dateiname ist zu lang</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>Systemfehler %1</translation>
     </message>
 </context>
 <context>

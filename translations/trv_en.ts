@@ -656,11 +656,6 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation type="unfinished"></translation>
@@ -703,11 +698,6 @@ Should this be overwritten?</source>
     <message>
         <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
         <comment>TextLieferung1</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -842,13 +832,13 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
-        <comment>PlausiLastprofil</comment>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
-        <comment>ZuVieleDorne</comment>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1005,7 +995,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1037,7 +1027,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1101,10 +1091,6 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1141,7 +1127,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1306,6 +1292,16 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>F9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1478,7 +1474,7 @@ Should this be overwritten?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2065,7 +2061,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2077,7 +2073,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2089,15 +2085,15 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2105,7 +2101,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2295,7 +2291,31 @@ The program works with the default settings and keeps no changes of them.</sourc
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
+        <source>Show the program in German</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2578,6 +2598,42 @@ Do you want to replace it?</source>
         <source>The DXF file could not be written:
 %1
 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system error %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -563,7 +563,7 @@ The last position cannot be removed!</source>
     <message>
         <source>Printed from: </source>
         <comment>KopfGedruckt</comment>
-        <translation>Impreso por: </translation>
+        <translation>Impreso el: </translation>
     </message>
     <message>
         <source>Designer: </source>
@@ -670,11 +670,6 @@ Should this be overwritten?</source>
         <translation>Suministro de conectores de cortante para la transmisión de esfuerzos cortantes en la junta</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>de dilatación y colocación según la ficha técnica del elemento.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>Resistencia de cálculo máx. FRd</translation>
@@ -720,11 +715,6 @@ Should this be overwritten?</source>
         <translation>Suministro de conectores de cortante para la transmisión de esfuerzos cortantes en la junta</translation>
     </message>
     <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>de dilatación y colocación según los detalles del plano del elemento.</translation>
-    </message>
-    <message>
         <source>max. design resistance FRd: </source>
         <comment>TextWiderstand</comment>
         <translation>Resistencia de cálculo máx. FRd: </translation>
@@ -762,7 +752,7 @@ Should this be overwritten?</source>
     <message>
         <source>Reinforcement for Varnel shear connector in the building </source>
         <comment>DxfTitel</comment>
-        <translation>Armadura para conector de cortante Varnel en la obra </translation>
+        <translation>Armadura en la obra para conector de cortante Varnel </translation>
     </message>
     <message>
         <source>Plan view</source>
@@ -857,14 +847,14 @@ Should this be overwritten?</source>
         <translation>sin calcular</translation>
     </message>
     <message>
-        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
-        <comment>PlausiLastprofil</comment>
-        <translation>La carga arbitraria necesita al menos dos puntos. ¡Introduzca el perfil de carga!</translation>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>de dilatación y colocación según las especificaciones del elemento.</translation>
     </message>
     <message>
-        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
-        <comment>ZuVieleDorne</comment>
-        <translation>La carga requiere más de %1 conectores en una fila. Estos tipos no se pueden disponer; elija un tipo más resistente o divida la junta.</translation>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>de dilatación y colocación según las especificaciones del plano del elemento.</translation>
     </message>
 </context>
 <context>
@@ -1020,7 +1010,7 @@ Should this be overwritten?</source>
         <translation>guardar proyecto como|guardar el proyecto en un archivo nuevo</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Configurar &amp;impresora</translation>
     </message>
     <message>
@@ -1052,7 +1042,7 @@ Should this be overwritten?</source>
         <translation>salir|salir del programa</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>A&amp;dministración de proyectos</translation>
     </message>
     <message>
@@ -1116,10 +1106,6 @@ Should this be overwritten?</source>
         <translation>añadir a la lista|añadir el conector seleccionado de la posición actual a la lista de piezas</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Calcular</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>cálculo|comprobar los datos de entrada y dimensionar todos los tipos de conector</translation>
     </message>
@@ -1156,7 +1142,7 @@ Should this be overwritten?</source>
         <translation>exportar resultados|guardar la hoja de resultados en un archivo</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Exportar resultados al &amp;portapapeles</translation>
     </message>
     <message>
@@ -1322,6 +1308,16 @@ Should this be overwritten?</source>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>C&amp;álculo</translation>
     </message>
 </context>
 <context>
@@ -1493,8 +1489,8 @@ Should this be overwritten?</source>
         <translation>Carga &amp;puntual</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
-        <translation>&amp;constante</translation>
+        <source>con&amp;stant</source>
+        <translation>con&amp;stante</translation>
     </message>
     <message>
         <source>Uniform distributed load</source>
@@ -1506,7 +1502,7 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>&amp;Uniformly</source>
-        <translation>c&amp;reciente</translation>
+        <translation>crecie&amp;nte</translation>
     </message>
     <message>
         <source>Increasing distributed load</source>
@@ -1518,7 +1514,7 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>&amp;Arbitrary</source>
-        <translation>&amp;Arbitraria</translation>
+        <translation>arbi&amp;traria</translation>
     </message>
     <message>
         <source>Varying distributed load</source>
@@ -2084,7 +2080,7 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>número de la posición mostrada</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;yecto:</translation>
     </message>
     <message>
@@ -2096,7 +2092,7 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>nombre del proyecto</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Pos&amp;ición:</translation>
     </message>
     <message>
@@ -2108,15 +2104,15 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>descripción de la posición actual</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Volver a la entrada de &amp;datos</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>Al por&amp;tapapeles</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>&amp;Vista previa del cálculo</translation>
     </message>
     <message>
@@ -2124,7 +2120,7 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>E&amp;xportar</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>&amp;Calcular</translation>
     </message>
     <message>
@@ -2315,8 +2311,32 @@ El programa trabaja con la configuración predeterminada y no guarda cambios en 
         <translation>&amp;Iniciar el programa</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Mostrar el programa en %1</translation>
+        <source>Show the program in German</source>
+        <translation>Mostrar el programa en alemán</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Mostrar el programa en inglés</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Mostrar el programa en francés</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Mostrar el programa en italiano</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Mostrar el programa en neerlandés</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Mostrar el programa en español</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Conectores de cortante</translation>
     </message>
 </context>
 <context>
@@ -2605,6 +2625,42 @@ Do you want to replace it?</source>
         <translation>No se ha podido escribir el archivo DXF:
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>el dibujo contiene un valor que un archivo DXF no puede admitir</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>sin permiso de escritura en esta carpeta</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el soporte de datos está lleno</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>el soporte de datos está protegido contra escritura</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>existe una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>existe un dispositivo u otro archivo especial con ese nombre</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>el nombre del archivo es demasiado largo</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>error del sistema %1</translation>
     </message>
 </context>
 <context>

@@ -670,11 +670,6 @@ Voulez-vous la remplacer ?</translation>
         <translation>Fourniture de goujons pour la transmission de l&apos;effort tranchant dans le</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>joint de dilatation et pose selon la fiche technique de l&apos;élément.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>Résistance de calcul max. FRd</translation>
@@ -720,11 +715,6 @@ Voulez-vous la remplacer ?</translation>
         <translation>Fourniture de goujons pour la transmission de l&apos;effort tranchant dans le</translation>
     </message>
     <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>joint de dilatation et pose selon les indications du plan de l&apos;élément.</translation>
-    </message>
-    <message>
         <source>max. design resistance FRd: </source>
         <comment>TextWiderstand</comment>
         <translation>Résistance de calcul max. FRd : </translation>
@@ -762,7 +752,7 @@ Voulez-vous la remplacer ?</translation>
     <message>
         <source>Reinforcement for Varnel shear connector in the building </source>
         <comment>DxfTitel</comment>
-        <translation>Armature pour goujon de cisaillement Varnel dans l&apos;ouvrage </translation>
+        <translation>Armature dans l&apos;ouvrage pour goujon de cisaillement Varnel </translation>
     </message>
     <message>
         <source>Plan view</source>
@@ -792,7 +782,7 @@ Voulez-vous la remplacer ?</translation>
     <message>
         <source> U-bars</source>
         <comment>DxfBuegel</comment>
-        <translation> étriers</translation>
+        <translation> étriers en U</translation>
     </message>
     <message>
         <source>Top: </source>
@@ -857,14 +847,14 @@ Voulez-vous la remplacer ?</translation>
         <translation>non calculé</translation>
     </message>
     <message>
-        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
-        <comment>PlausiLastprofil</comment>
-        <translation>La charge quelconque nécessite au moins deux points. Veuillez saisir le profil de charge !</translation>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>joint de dilatation et pose selon les spécifications de l&apos;élément.</translation>
     </message>
     <message>
-        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
-        <comment>ZuVieleDorne</comment>
-        <translation>La charge exige plus de %1 goujons dans une rangée. Ces types ne peuvent pas être disposés ; choisissez un type plus résistant ou divisez le joint.</translation>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>joint de dilatation et pose selon les spécifications du plan de l&apos;élément.</translation>
     </message>
 </context>
 <context>
@@ -1020,7 +1010,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>enregistrer sous|enregistrer le projet dans un nouveau fichier</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Con&amp;figuration de l&apos;imprimante</translation>
     </message>
     <message>
@@ -1052,7 +1042,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>quitter|quitter le programme</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>&amp;Gestion des projets</translation>
     </message>
     <message>
@@ -1116,10 +1106,6 @@ Voulez-vous la remplacer ?</translation>
         <translation>ajouter à la nomenclature|ajouter le goujon choisi de la position courante à la nomenclature des goujons</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Calcul</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>calcul|vérifier les données et dimensionner tous les types de goujons</translation>
     </message>
@@ -1156,7 +1142,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>exporter les résultats|enregistrer la note de calcul dans un fichier</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Exporter les résultats dans le &amp;presse-papiers</translation>
     </message>
     <message>
@@ -1322,6 +1308,16 @@ Voulez-vous la remplacer ?</translation>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>Ca&amp;lcul</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1489,7 @@ Voulez-vous la remplacer ?</translation>
         <translation>Charge &amp;ponctuelle</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation>&amp;constante</translation>
     </message>
     <message>
@@ -1506,7 +1502,7 @@ Voulez-vous la remplacer ?</translation>
     </message>
     <message>
         <source>&amp;Uniformly</source>
-        <translation>C&amp;roissante</translation>
+        <translation>Croissan&amp;te</translation>
     </message>
     <message>
         <source>Increasing distributed load</source>
@@ -2084,7 +2080,7 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>numéro de la position affichée</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;jet :</translation>
     </message>
     <message>
@@ -2096,7 +2092,7 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>nom du projet</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Pos&amp;ition :</translation>
     </message>
     <message>
@@ -2108,15 +2104,15 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>description de la position courante</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Re&amp;tour à la saisie</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>&amp;Dans le presse-papiers</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Aperç&amp;u du calcul</translation>
     </message>
     <message>
@@ -2124,7 +2120,7 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>E&amp;xporter</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>Ca&amp;lcul</translation>
     </message>
     <message>
@@ -2315,8 +2311,32 @@ Le programme travaille avec les paramètres par défaut et n&apos;en conserve au
         <translation>&amp;Démarrer le programme</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Afficher le programme en %1</translation>
+        <source>Show the program in German</source>
+        <translation>Afficher le programme en allemand</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Afficher le programme en anglais</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Afficher le programme en français</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Afficher le programme en italien</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Afficher le programme en néerlandais</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Afficher le programme en espagnol</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Goujons de cisaillement</translation>
     </message>
 </context>
 <context>
@@ -2605,6 +2625,42 @@ Voulez-vous le remplacer ?</translation>
         <translation>Le fichier DXF n&apos;a pas pu être écrit :
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>le dessin contient une valeur qu&apos;un fichier DXF ne peut pas recevoir</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>pas d&apos;autorisation d&apos;écriture dans ce dossier</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>le support de données est plein</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>le support de données est protégé en écriture</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>un dossier de ce nom existe</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>un périphérique ou un autre fichier spécial de ce nom existe</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>le nom du fichier est trop long</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>erreur système %1</translation>
     </message>
 </context>
 <context>

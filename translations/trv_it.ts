@@ -670,11 +670,6 @@ Sovrascriverla?</translation>
         <translation>Fornitura di connettori a taglio per la trasmissione delle forze di taglio nei giunti</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>di dilatazione e posa in opera secondo le indicazioni del progetto strutturale.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>Resistenza di progetto max. FRd</translation>
@@ -718,11 +713,6 @@ Sovrascriverla?</translation>
         <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
         <comment>TextLieferung1</comment>
         <translation>Fornitura di connettori a taglio per la trasmissione delle forze di taglio nei giunti di</translation>
-    </message>
-    <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>dilatazione e posa in opera secondo le indicazioni del progetto strutturale.</translation>
     </message>
     <message>
         <source>max. design resistance FRd: </source>
@@ -857,14 +847,14 @@ Sovrascriverla?</translation>
         <translation>non calcolato</translation>
     </message>
     <message>
-        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
-        <comment>PlausiLastprofil</comment>
-        <translation>Il carico arbitrario richiede almeno due punti. Inserire l'andamento del carico!</translation>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>di dilatazione e posa in opera secondo le specifiche dell&apos;elemento connettore.</translation>
     </message>
     <message>
-        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
-        <comment>ZuVieleDorne</comment>
-        <translation>Il carico richiede più di %1 connettori in una fila. Questi tipi non possono essere disposti; scegliere un tipo più resistente o suddividere il giunto.</translation>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>dilatazione e posa in opera secondo le specifiche del disegno dell&apos;elemento connettore.</translation>
     </message>
 </context>
 <context>
@@ -1020,7 +1010,7 @@ Sovrascriverla?</translation>
         <translation>salva progetto con nome|salva il progetto in un nuovo file</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>&amp;Imposta stampante</translation>
     </message>
     <message>
@@ -1052,7 +1042,7 @@ Sovrascriverla?</translation>
         <translation>esci|chiude il programma</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>&amp;Gestione progetti</translation>
     </message>
     <message>
@@ -1116,10 +1106,6 @@ Sovrascriverla?</translation>
         <translation>aggiungi alla distinta|aggiunge il connettore selezionato della posizione corrente alla distinta connettori</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Calcolo</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>calcolo|verifica i dati di input e dimensiona tutti i tipi di connettore</translation>
     </message>
@@ -1156,7 +1142,7 @@ Sovrascriverla?</translation>
         <translation>esporta risultati|salva il foglio dei risultati in un file</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Esporta risultati negli a&amp;ppunti</translation>
     </message>
     <message>
@@ -1322,6 +1308,16 @@ Sovrascriverla?</translation>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Calcola</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>&amp;Calcolo</translation>
     </message>
 </context>
 <context>
@@ -1493,8 +1489,8 @@ Sovrascriverla?</translation>
         <translation>Carico &amp;concentrato</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
-        <translation>c&amp;ostante</translation>
+        <source>con&amp;stant</source>
+        <translation>co&amp;stante</translation>
     </message>
     <message>
         <source>Uniform distributed load</source>
@@ -2084,7 +2080,7 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>numero della posizione visualizzata</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Proge&amp;tto:</translation>
     </message>
     <message>
@@ -2096,7 +2092,7 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>nome del progetto</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Posi&amp;zione:</translation>
     </message>
     <message>
@@ -2108,15 +2104,15 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>descrizione della posizione corrente</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Ritorna all&apos;i&amp;nput</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>Negli &amp;appunti</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Antepri&amp;ma di calcolo</translation>
     </message>
     <message>
@@ -2124,7 +2120,7 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>&amp;Esporta</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>&amp;Calcolo</translation>
     </message>
     <message>
@@ -2315,8 +2311,32 @@ Il programma lavora con le impostazioni predefinite e non ne conserva le modific
         <translation>&amp;Avvia il programma</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Mostra il programma in %1</translation>
+        <source>Show the program in German</source>
+        <translation>Mostra il programma in tedesco</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Mostra il programma in inglese</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Mostra il programma in francese</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Mostra il programma in italiano</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Mostra il programma in olandese</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Mostra il programma in spagnolo</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Connettori a taglio</translation>
     </message>
 </context>
 <context>
@@ -2605,6 +2625,42 @@ Sostituirlo?</translation>
         <translation>Impossibile scrivere il file DXF:
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>il disegno contiene un valore che un file DXF non può accogliere</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>nessuna autorizzazione di scrittura in questa cartella</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>il supporto dati è pieno</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>il supporto dati è protetto da scrittura</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>esiste una cartella con questo nome</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>esiste un dispositivo o un altro file speciale con questo nome</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>il nome del file è troppo lungo</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>errore di sistema %1</translation>
     </message>
 </context>
 <context>

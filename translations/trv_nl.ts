@@ -666,11 +666,6 @@ Should this be overwritten?</source>
         <translation>Dwarskrachtdeuvels voor de overdracht van dwarskrachten in de dilatatievoeg</translation>
     </message>
     <message>
-        <source>joint and install according to the data sheet of the wing element.</source>
-        <comment>DruckLieferung2</comment>
-        <translation>leveren en volgens het productblad van het deuvelelement plaatsen.</translation>
-    </message>
-    <message>
         <source>max. design Resistance FRd</source>
         <comment>DruckWiderstand</comment>
         <translation>max. rekenweerstand FRd</translation>
@@ -714,11 +709,6 @@ Should this be overwritten?</source>
         <source>Shear connectors to transverse force transmission in inexpansion joint supply and</source>
         <comment>TextLieferung1</comment>
         <translation>Dwarskrachtdeuvels voor de overdracht van dwarskrachten in de dilatatievoeg leveren en</translation>
-    </message>
-    <message>
-        <source>construct according to the details in the plan of the wing unit.</source>
-        <comment>TextLieferung2</comment>
-        <translation>volgens de gegevens op de tekening van het deuvelelement plaatsen.</translation>
     </message>
     <message>
         <source>max. design resistance FRd: </source>
@@ -814,7 +804,8 @@ Should this be overwritten?</source>
         <source>Error during Input: Only numbers allowed!<byte value="xd"/>
 (plaease check writing of &quot;.&quot; and &quot;,&quot;) </source>
         <comment>EingabeKeineZahl</comment>
-        <translation>Invoerfout: alleen getallen zijn toegestaan!</translation>
+        <translation>Invoerfout: alleen getallen zijn toegestaan!<byte value="xd"/>
+(controleer het gebruik van &quot;.&quot; en &quot;,&quot;) </translation>
     </message>
     <message>
         <source>Input value is smaller than allowed!</source>
@@ -852,14 +843,14 @@ Should this be overwritten?</source>
         <translation>niet berekend</translation>
     </message>
     <message>
-        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
-        <comment>PlausiLastprofil</comment>
-        <translation>Het willekeurige belastingsverloop heeft minstens twee punten nodig. Voer het belastingsverloop in!</translation>
+        <source>joint and install according to the specification of the wing element.</source>
+        <comment>DruckLieferung2</comment>
+        <translation>leveren en volgens de specificatie van het deuvelelement plaatsen.</translation>
     </message>
     <message>
-        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
-        <comment>ZuVieleDorne</comment>
-        <translation>De belasting vraagt meer dan %1 deuvels in één rij. Deze typen kunnen niet worden geplaatst; kies een sterker type of verdeel de voeg.</translation>
+        <source>construct according to the specification in the plan of the wing unit.</source>
+        <comment>TextLieferung2</comment>
+        <translation>volgens de specificatie op de tekening van het deuvelelement plaatsen.</translation>
     </message>
 </context>
 <context>
@@ -1015,7 +1006,7 @@ Should this be overwritten?</source>
         <translation>project opslaan als|het project in een nieuw bestand opslaan</translation>
     </message>
     <message>
-        <source>Printer &amp;Setup</source>
+        <source>Printer Set&amp;up</source>
         <translation>Printer&amp;instellingen</translation>
     </message>
     <message>
@@ -1047,7 +1038,7 @@ Should this be overwritten?</source>
         <translation>afsluiten|het programma beëindigen</translation>
     </message>
     <message>
-        <source>Project &amp;Administration</source>
+        <source>Project Ad&amp;ministration</source>
         <translation>Project&amp;beheer</translation>
     </message>
     <message>
@@ -1111,10 +1102,6 @@ Should this be overwritten?</source>
         <translation>aan stuklijst toevoegen|de gekozen deuvel van de huidige positie aan de stuklijst toevoegen</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
-        <translation>&amp;Berekening</translation>
-    </message>
-    <message>
         <source>calculation|check the inputs and design all connector types</source>
         <translation>berekening|de invoer controleren en alle deuveltypen dimensioneren</translation>
     </message>
@@ -1151,7 +1138,7 @@ Should this be overwritten?</source>
         <translation>resultaten exporteren|het rekenblad in een bestand opslaan</translation>
     </message>
     <message>
-        <source>Export Results to &amp;Clipboard</source>
+        <source>Export Results to C&amp;lipboard</source>
         <translation>Resultaten naar &amp;klembord</translation>
     </message>
     <message>
@@ -1317,6 +1304,16 @@ Should this be overwritten?</source>
     <message>
         <source>F9</source>
         <translation>F9</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Results menu: run the calculation</comment>
+        <translation>&amp;Berekenen</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation</source>
+        <comment>Options menu: design options</comment>
+        <translation>Bereke&amp;ning</translation>
     </message>
 </context>
 <context>
@@ -1488,7 +1485,7 @@ Should this be overwritten?</source>
         <translation>&amp;Puntlast</translation>
     </message>
     <message>
-        <source>&amp;constant</source>
+        <source>con&amp;stant</source>
         <translation>&amp;Constant</translation>
     </message>
     <message>
@@ -2079,7 +2076,7 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>nummer van de getoonde positie</translation>
     </message>
     <message>
-        <source>P&amp;roject:</source>
+        <source>Pro&amp;ject:</source>
         <translation>Pro&amp;ject:</translation>
     </message>
     <message>
@@ -2091,7 +2088,7 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>naam van het project</translation>
     </message>
     <message>
-        <source>Pos&amp;ition:</source>
+        <source>Posi&amp;tion:</source>
         <translation>Posi&amp;tie:</translation>
     </message>
     <message>
@@ -2103,15 +2100,15 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>omschrijving van de huidige positie</translation>
     </message>
     <message>
-        <source>&amp;Return to entry</source>
+        <source>Retur&amp;n to entry</source>
         <translation>Terug naar in&amp;voer</translation>
     </message>
     <message>
-        <source>To &amp;Clipboard</source>
+        <source>To C&amp;lipboard</source>
         <translation>Naar k&amp;lembord</translation>
     </message>
     <message>
-        <source>Calculation &amp;Preview</source>
+        <source>Calculation Pre&amp;view</source>
         <translation>Voorbeeld re&amp;kenblad</translation>
     </message>
     <message>
@@ -2119,7 +2116,7 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>E&amp;xporteren</translation>
     </message>
     <message>
-        <source>&amp;Calculation</source>
+        <source>Ca&amp;lculation</source>
         <translation>Bereke&amp;ning</translation>
     </message>
     <message>
@@ -2310,8 +2307,32 @@ Het programma werkt met de standaardinstellingen en bewaart geen wijzigingen daa
         <translation>Programma &amp;starten</translation>
     </message>
     <message>
-        <source>Show the program in %1</source>
-        <translation>Het programma in het %1 tonen</translation>
+        <source>Show the program in German</source>
+        <translation>Het programma in het Duits tonen</translation>
+    </message>
+    <message>
+        <source>Show the program in English</source>
+        <translation>Het programma in het Engels tonen</translation>
+    </message>
+    <message>
+        <source>Show the program in French</source>
+        <translation>Het programma in het Frans tonen</translation>
+    </message>
+    <message>
+        <source>Show the program in Italian</source>
+        <translation>Het programma in het Italiaans tonen</translation>
+    </message>
+    <message>
+        <source>Show the program in Dutch</source>
+        <translation>Het programma in het Nederlands tonen</translation>
+    </message>
+    <message>
+        <source>Show the program in Spanish</source>
+        <translation>Het programma in het Spaans tonen</translation>
+    </message>
+    <message>
+        <source>Shear Connectors</source>
+        <translation>Dwarskrachtdeuvels</translation>
     </message>
 </context>
 <context>
@@ -2560,7 +2581,9 @@ Wilt u het bestand vervangen?</translation>
         <source>A value for the entered coordinate already exists!<byte value="xd"/>
 <byte value="xd"/>
  Should this be overwritten?</source>
-        <translation>Voor de ingevoerde coördinaat bestaat al een waarde!</translation>
+        <translation>Voor de ingevoerde coördinaat bestaat al een waarde!<byte value="xd"/>
+<byte value="xd"/>
+ Moet deze worden overschreven?</translation>
     </message>
 </context>
 <context>
@@ -2598,6 +2621,42 @@ Wilt u het bestand vervangen?</translation>
         <translation>Het DXF-bestand kon niet worden geschreven:
 %1
 (%2)</translation>
+    </message>
+    <message>
+        <source>the drawing holds a value that a DXF file cannot take</source>
+        <translation>de tekening bevat een waarde die een DXF-bestand niet kan opnemen</translation>
+    </message>
+    <message>
+        <source>no permission to write in this folder</source>
+        <translation>geen schrijfrechten in deze map</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>de map bestaat niet</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>de gegevensdrager is vol</translation>
+    </message>
+    <message>
+        <source>the disk is write-protected</source>
+        <translation>de gegevensdrager is tegen schrijven beveiligd</translation>
+    </message>
+    <message>
+        <source>a folder of that name exists</source>
+        <translation>er bestaat een map met deze naam</translation>
+    </message>
+    <message>
+        <source>a device or another special file of that name exists</source>
+        <translation>er bestaat een apparaat of een ander speciaal bestand met deze naam</translation>
+    </message>
+    <message>
+        <source>the file name is too long</source>
+        <translation>de bestandsnaam is te lang</translation>
+    </message>
+    <message>
+        <source>system error %1</source>
+        <translation>systeemfout %1</translation>
     </message>
 </context>
 <context>

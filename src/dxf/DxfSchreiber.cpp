@@ -123,6 +123,7 @@ std::string DXF_Writer::file_text() const {
 
 bool DXF_Writer::write_file() {
     error_message_.clear();
+    system_error_ = 0;
     std::string text;
     try {
         text = file_text();
@@ -131,7 +132,7 @@ bool DXF_Writer::write_file() {
         return false;
     }
     std::string grund;
-    if (!DateiAtomarSchreiben(file_name_, text, grund)) {
+    if (!DateiAtomarSchreiben(file_name_, text, grund, &system_error_)) {
         error_message_ = "The DXF file " + file_name_.string() + " could not be written: " + grund;
         return false;
     }

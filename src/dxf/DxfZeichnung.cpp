@@ -89,10 +89,14 @@ void DXF_Object::grow_extents(Coord3D& max, Coord3D& min) const {
     }
 }
 
-bool DXF_Object::save_as(const std::filesystem::path& file_name, std::string& error_message) const {
+bool DXF_Object::save_as(const std::filesystem::path& file_name, std::string& error_message,
+                         int* system_error) const {
     DXF_Writer writer(file_name, layers_);
     const bool ok = writer.write_file();
     error_message = ok ? std::string() : writer.error_message();
+    if (system_error != nullptr) {
+        *system_error = writer.system_error();
+    }
     return ok;
 }
 

@@ -80,8 +80,10 @@ public:
     DXF_Layer& find_or_add_layer(const std::string& name, bool accept_existing);
     void grow_extents(Coord3D& max, Coord3D& min) const;
     // Writes the drawing as a DXF file. Returns false and sets the message when the file
-    // cannot be written completely; the target is then left as it was.
-    bool save_as(const std::filesystem::path& file_name, std::string& error_message) const;
+    // cannot be written completely; the target is then left as it was. system_error, when
+    // given, receives the errno value of a file the system refused (0 otherwise).
+    bool save_as(const std::filesystem::path& file_name, std::string& error_message,
+                 int* system_error = nullptr) const;
     void fill_tree(std::vector<Tree_Line>& tree) const;
 
 private:

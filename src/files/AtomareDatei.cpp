@@ -41,7 +41,13 @@ const char* DateiArt(mode_t modus) {
     return "not a regular file";
 }
 
-std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& fehler) {
+std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& fehler,
+                                             int* systemfehler) {
+    const auto melden = [&](int nummer) {
+        if (systemfehler != nullptr) {
+            *systemfehler = nummer;
+        }
+    };
     fs::path pfad = ziel;
     for (int links = 0;; ++links) {
         struct stat st {};
@@ -55,16 +61,19 @@ std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& 
         if (!S_ISLNK(st.st_mode)) {
             fehler = "the target is " + std::string(DateiArt(st.st_mode)) +
                      ", not a regular file; nothing was written";
+            melden(S_ISDIR(st.st_mode) ? EISDIR : EEXIST);
             return std::nullopt;
         }
         if (links == MaxLinks) {
             fehler = "too many levels of symbolic links; nothing was written";
+            melden(ELOOP);
             return std::nullopt;
         }
         std::error_code ec;
         const fs::path verweis = fs::read_symlink(pfad, ec);
         if (ec) {
             fehler = "cannot read the symbolic link: " + ec.message();
+            melden(ec.value());
             return std::nullopt;
         }
         pfad = verweis.is_absolute() ? verweis : Ordner(pfad) / verweis;
@@ -72,7 +81,7 @@ std::optional<fs::path> SchreibzielAufloesen(const fs::path& ziel, std::string& 
 }
 
 TKZwischendatei::TKZwischendatei(const fs::path& ziel) {
-    const std::optional<fs::path> aufgeloest = SchreibzielAufloesen(ziel, fehler_);
+    const std::optional<fs::path> aufgeloest = SchreibzielAufloesen(ziel, fehler_, &systemfehler_);
     if (!aufgeloest) {
         return;
     }
@@ -83,6 +92,7 @@ TKZwischendatei::TKZwischendatei(const fs::path& ziel) {
     std::string muster = (Ordner(ziel_) / name).string();
     const int fd = ::mkstemp(muster.data());
     if (fd < 0) {
+        systemfehler_ = errno;
         fehler_ = Grund("cannot create a temporary file");
         return;
     }
@@ -98,6 +108,7 @@ TKZwischendatei::TKZwischendatei(const fs::path& ziel) {
         modus = 0666 & ~maske;
     }
     if (::fchmod(fd, modus) != 0) {
+        systemfehler_ = errno;
         fehler_ = Grund("cannot set permissions");
         ::close(fd);
         return;
@@ -122,16 +133,19 @@ bool TKZwischendatei::Einsetzen(std::string& fehler) {
     // The descriptor is that of the file another writer may have filled by name: the same
     // inode, so this flushes its data too.
     if (::fsync(fd_) != 0) {
+        systemfehler_ = errno;
         fehler = Grund("fsync failed");
         return false;
     }
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
+        systemfehler_ = errno;
         fehler = Grund("close failed");
         return false;
     }
     if (::rename(pfad_.c_str(), ziel_.c_str()) != 0) {
+        systemfehler_ = errno;
         fehler = Grund("rename failed");
         return false;
     }
@@ -147,14 +161,21 @@ bool TKZwischendatei::Einsetzen(std::string& fehler) {
 
 bool DateiAtomarErzeugen(const fs::path& ziel,
                          const std::function<bool(const DateiAusgabe&)>& erzeugen,
-                         std::string& fehler) {
+                         std::string& fehler, int* systemfehler) {
     TKZwischendatei temp(ziel);
+    int nummer = 0;
+    const auto ende = [&](bool ok) {
+        if (systemfehler != nullptr) {
+            *systemfehler = ok ? 0 : (nummer != 0 ? nummer : temp.Systemfehler());
+        }
+        return ok;
+    };
     if (!temp.Ok()) {
         fehler = temp.Fehler();
-        return false;
+        return ende(false);
     }
     std::string schreibFehler;
-    const DateiAusgabe ausgabe = [&temp, &schreibFehler](std::string_view stueck) {
+    const DateiAusgabe ausgabe = [&temp, &schreibFehler, &nummer](std::string_view stueck) {
         const char* p = stueck.data();
         std::size_t rest = stueck.size();
         while (rest > 0) {
@@ -163,6 +184,7 @@ bool DateiAtomarErzeugen(const fs::path& ziel,
                 if (errno == EINTR) {
                     continue;
                 }
+                nummer = errno;
                 schreibFehler = Grund("write failed");
                 return false;
             }
@@ -174,14 +196,16 @@ bool DateiAtomarErzeugen(const fs::path& ziel,
     if (!erzeugen(ausgabe)) {
         fehler = schreibFehler.empty() ? std::string("the content could not be produced")
                                        : schreibFehler;
-        return false;
+        return ende(false);
     }
-    return temp.Einsetzen(fehler);
+    return ende(temp.Einsetzen(fehler));
 }
 
-bool DateiAtomarSchreiben(const fs::path& ziel, std::string_view inhalt, std::string& fehler) {
+bool DateiAtomarSchreiben(const fs::path& ziel, std::string_view inhalt, std::string& fehler,
+                          int* systemfehler) {
     return DateiAtomarErzeugen(
-        ziel, [inhalt](const DateiAusgabe& ausgabe) { return ausgabe(inhalt); }, fehler);
+        ziel, [inhalt](const DateiAusgabe& ausgabe) { return ausgabe(inhalt); }, fehler,
+        systemfehler);
 }
 
 } // namespace trv

@@ -18,19 +18,23 @@ namespace trv {
 // - the content goes to a temporary file beside the file being replaced, is flushed to the
 //   disk, and only then is the temporary renamed over it. A failure at any point leaves an
 //   existing file byte for byte as it was and removes the temporary.
-// Failures return false (or nothing) and set fehler to a short English reason.
+// Failures return false (or nothing) and set fehler to a short English reason; where asked
+// for, systemfehler receives the reason as an errno value, for a message in the user's
+// language (EISDIR for a folder at the target, EEXIST for another kind of non-file, ELOOP for
+// too many links).
 
 // The file a write to ziel replaces: ziel with every symbolic link of its last component
 // followed. Nothing when the target cannot be written by these rules.
 std::optional<std::filesystem::path> SchreibzielAufloesen(const std::filesystem::path& ziel,
-                                                          std::string& fehler);
+                                                          std::string& fehler,
+                                                          int* systemfehler = nullptr);
 
 // What a file that is not a regular one is, for messages ("a pipe", "a folder", ...).
 const char* DateiArt(mode_t modus);
 
 // Replaces the content of a file in one step.
 bool DateiAtomarSchreiben(const std::filesystem::path& ziel, std::string_view inhalt,
-                          std::string& fehler);
+                          std::string& fehler, int* systemfehler = nullptr);
 
 // Appends bytes to the temporary file; false when the write failed.
 using DateiAusgabe = std::function<bool(std::string_view)>;
@@ -39,7 +43,7 @@ using DateiAusgabe = std::function<bool(std::string_view)>;
 // a whole): erzeugen writes through the output it gets and returns false when it failed.
 bool DateiAtomarErzeugen(const std::filesystem::path& ziel,
                          const std::function<bool(const DateiAusgabe&)>& erzeugen,
-                         std::string& fehler);
+                         std::string& fehler, int* systemfehler = nullptr);
 
 // For content that another library writes itself, by file name (a PDF printer): the
 // temporary file beside the resolved target, already created with the permissions the
@@ -55,6 +59,8 @@ public:
     // False when the target was refused or no temporary could be made (see Fehler).
     bool Ok() const { return fd_ >= 0; }
     const std::string& Fehler() const { return fehler_; }
+    // The errno value of the last failure (see above); 0 when there was none.
+    int Systemfehler() const { return systemfehler_; }
     const std::string& Pfad() const { return pfad_; }
     int Fd() const { return fd_; }
 
@@ -65,6 +71,7 @@ private:
     std::filesystem::path ziel_;
     std::string pfad_;
     std::string fehler_;
+    int systemfehler_ = 0;
     int fd_ = -1;
     bool eingesetzt_ = false;
 };

@@ -54,9 +54,22 @@ QString Blattabschnitte::Zahl(double wert, int dezimalen) const {
     return QString::fromStdString(ZahlGerundet(wert, dezimalen, dezimaltrenner_));
 }
 
-void Blattabschnitte::Zeile(int x, int y, const QString& label, const Ergebnissymbol& symbol,
-                            const QString& wert, const QString& einheit) {
-    ErgebnisZeile(canvas_, label, wert, dv_, ds_, y, x, symbol, einheit);
+int Blattabschnitte::Zeile(int x, int y, const QString& label, const Ergebnissymbol& symbol,
+                           const QString& wert, const QString& einheit) {
+    return ErgebnisZeile(canvas_, label, wert, dv_, ds_, y, x, symbol, einheit);
+}
+
+int Blattabschnitte::Abstand() const {
+    return TextBreite(canvas_, QStringLiteral(" "));
+}
+
+int Blattabschnitte::Symbolspalte(int ds, std::initializer_list<int> labels) const {
+    // The sheet's columns are made for the English labels; other languages have longer ones.
+    int breitest = 0;
+    for (int nr : labels) {
+        breitest = std::max(breitest, TextBreite(canvas_, Text(nr)));
+    }
+    return std::max(ds, breitest + Abstand());
 }
 
 int Blattabschnitte::MitIndex(int x, int y, const QString& text, const QString& index) {
@@ -64,7 +77,6 @@ int Blattabschnitte::MitIndex(int x, int y, const QString& text, const QString& 
 }
 
 int Blattabschnitte::EingabeZeichnen(QPoint ursprung, int ds, int dv) {
-    ds_ = ds;
     dv_ = dv;
     const int x = ursprung.x();
     const int Z = masse_.Zeile10();
@@ -77,6 +89,9 @@ int Blattabschnitte::EingabeZeichnen(QPoint ursprung, int ds, int dv) {
     int y = ursprung.y();
     TextOben(canvas_, x, y, Text(res::BlattEingabe));
     canvas_.setFont(DruckSchrift(9));
+    ds_ = Symbolspalte(ds, {res::BlattBetonguete, res::BlattPlattenDicke, res::BlattWandDicke,
+                            res::BlattDeckungOben, res::BlattDeckungUnten, res::BlattDeckungVorn,
+                            res::BlattFugenbreite, res::BlattFugenlaenge, res::BlattRandabstand});
     y += Z;
     TextOben(canvas_, x, y,
              Text(anwendung_.BewehrungCalc() == 1 ? res::BlattVerstaerkungOptimal
@@ -125,21 +140,28 @@ int Blattabschnitte::EingabeZeichnen(QPoint ursprung, int ds, int dv) {
 }
 
 int Blattabschnitte::LastSatz(int x, int y, const TKLast& last, const QString& s,
-                              const QString& seite, const QString& einheit, bool mitLabel) {
+                              const QString& seite, const QString& einheit, bool mitLabel,
+                              int* ende) {
     const int Z = masse_.Zeile10();
     const auto label = [&](int nr) { return mitLabel ? Text(nr) : QString(); };
     const QString gamma = Sym("g");
-    Zeile(x, y, label(res::BlattEigenlast), Symbol(s, "g" + seite), Zahl(last.Gk(), 1), einheit);
+    int rechts = 0;
+    const auto zeile = [&](int nr, const Ergebnissymbol& symbol, const QString& wert,
+                           const QString& e) {
+        rechts = std::max(rechts, Zeile(x, y, label(nr), symbol, wert, e));
+    };
+    zeile(res::BlattEigenlast, Symbol(s, "g" + seite), Zahl(last.Gk(), 1), einheit);
     y += Z;
-    Zeile(x, y, label(res::BlattTeilsicherheit), Symbol(gamma, QStringLiteral("g")),
-          Zahl(last.gg(), 2), {});
+    zeile(res::BlattTeilsicherheit, Symbol(gamma, QStringLiteral("g")), Zahl(last.gg(), 2), {});
     y += Z;
-    Zeile(x, y, label(res::BlattVerkehrslast), Symbol(s, "q" + seite), Zahl(last.Qk(), 1), einheit);
+    zeile(res::BlattVerkehrslast, Symbol(s, "q" + seite), Zahl(last.Qk(), 1), einheit);
     y += Z;
-    Zeile(x, y, label(res::BlattTeilsicherheit), Symbol(gamma, QStringLiteral("q")),
-          Zahl(last.gq(), 2), {});
+    zeile(res::BlattTeilsicherheit, Symbol(gamma, QStringLiteral("q")), Zahl(last.gq(), 2), {});
     y += Z;
-    Zeile(x, y, label(res::BlattZusatzlast), Symbol(s, "d" + seite), Zahl(last.F1(), 1), einheit);
+    zeile(res::BlattZusatzlast, Symbol(s, "d" + seite), Zahl(last.F1(), 1), einheit);
+    if (ende != nullptr) {
+        *ende = rechts;
+    }
     return y;
 }
 
@@ -235,16 +257,22 @@ int Blattabschnitte::Trapezlast(int x, int y) {
     const TKBelastung& b = anwendung_.BelastungDesign();
     const QString q = QStringLiteral("q");
     const QString kNm = QStringLiteral("kN/m");
-    const int rechts = x + masse_.CmNachPixelX(2.75);
-    LastSatz(rechts, y + Z, b.LinienLastRechts(), q, QStringLiteral(",R"), kNm, false);
-    y = LastSatz(x, y + Z, b.LinienLastLinks(), q, QStringLiteral(",L"), kNm, true);
+    const int oben = y + Z;
+    int links = 0;
+    y = LastSatz(x, oben, b.LinienLastLinks(), q, QStringLiteral(",L"), kNm, true, &links);
     y += 3 * Z / 2;
     TextOben(canvas_, x, y, Text(res::BlattGesamtlast));
     GesamtlastFormel(x, y, q, QStringLiteral(",L"), false);
     y += Z;
     GesamtlastFormel(x, y, q, QStringLiteral(",R"), false);
     y += Z;
-    Zeile(x, y, {}, Symbol(q, QStringLiteral("Ed,L")), Zahl(b.LinienLastLinks().Fd(), 1), kNm);
+    links = std::max(links, Zeile(x, y, {}, Symbol(q, QStringLiteral("Ed,L")),
+                                  Zahl(b.LinienLastLinks().Fd(), 1), kNm));
+    // The right-hand values stand where the English sheet has them, unless longer labels
+    // pushed the left-hand ones into that place; then they follow them.
+    const int rechts =
+        std::max(x + masse_.CmNachPixelX(2.75) - (ds_ - dsVorgabe_), links + Abstand() - ds_);
+    LastSatz(rechts, oben, b.LinienLastRechts(), q, QStringLiteral(",R"), kNm, false);
     Zeile(rechts, y, {}, Symbol(q, QStringLiteral("Ed,R")), Zahl(b.LinienLastRechts().Fd(), 1),
           kNm);
     y += 2 * Z;
@@ -306,7 +334,6 @@ int Blattabschnitte::BeliebigeLast(int x, int y, bool fortsetzung) {
 }
 
 int Blattabschnitte::LastenZeichnen(QPoint ursprung, int ds, bool fortsetzung, int dv) {
-    ds_ = ds;
     dv_ = dv;
     // A varying line load bears the name of its load case: it is not a uniform one.
     static constexpr int Titel[] = {res::BlattLastEinzel, res::BlattLastLinie, res::LastfallLinear,
@@ -316,6 +343,9 @@ int Blattabschnitte::LastenZeichnen(QPoint ursprung, int ds, bool fortsetzung, i
     TextOben(canvas_, ursprung.x(), ursprung.y(), Text(Titel[fall]));
     canvas_.setFont(DruckSchrift(9));
     canvas_.setPen(masse_.Stift());
+    dsVorgabe_ = ds;
+    ds_ = Symbolspalte(ds, {res::BlattEigenlast, res::BlattTeilsicherheit, res::BlattVerkehrslast,
+                            res::BlattZusatzlast, res::BlattGesamtlast, res::BlattDuebellast});
     switch (fall) {
     case 0:
         return Einzellast(ursprung.x(), ursprung.y());
@@ -329,7 +359,6 @@ int Blattabschnitte::LastenZeichnen(QPoint ursprung, int ds, bool fortsetzung, i
 }
 
 int Blattabschnitte::ErgebnisseZeichnen(QPoint ursprung, int ds, int rechteSpalte, int dv) {
-    ds_ = ds;
     dv_ = dv;
     const TKErgebnisse& erg = anwendung_.Ergebnisse();
     const int typ = erg.AktDorn();
@@ -356,40 +385,51 @@ int Blattabschnitte::ErgebnisseZeichnen(QPoint ursprung, int ds, int rechteSpalt
     TextOben(canvas_, x, y, Text(res::BlattErgebnisse));
     canvas_.setFont(DruckSchrift(9));
     const int erste = y + Z;
+    ds_ = Symbolspalte(ds, {res::BlattAsyIst, res::BlattAsyErf, res::BlattAsxIst, res::BlattAsxErf,
+                            res::BlattBereichY, res::BlattBereichX, res::BlattRandIst,
+                            res::BlattRandMin, res::BlattAbstandIst, res::BlattAbstandMin});
 
     int yl = erste;
-    Zeile(x, yl, Text(res::BlattAsyIst), Symbol(A, QStringLiteral("sy")), Zahl(d.AsyIst(), 0), mm2);
+    // The right column starts where the longest left line leaves room for it.
+    int links = 0;
+    const auto Links = [&](const QString& label, const Ergebnissymbol& symbol, const QString& wert,
+                           const QString& einheit) {
+        links = std::max(links, Zeile(x, yl, label, symbol, wert, einheit));
+    };
+    Links(Text(res::BlattAsyIst), Symbol(A, QStringLiteral("sy")), Zahl(d.AsyIst(), 0), mm2);
     yl += Z;
-    Zeile(x, yl, Text(res::BlattAsyErf), Symbol(A, Text(res::IndexSyErf)), Zahl(d.AsyErf(), 0),
-          mm2);
+    Links(Text(res::BlattAsyErf), Symbol(A, Text(res::IndexSyErf)), Zahl(d.AsyErf(), 0), mm2);
     yl += Z;
-    Zeile(x, yl, Text(res::BlattAsxIst), Symbol(A, QStringLiteral("sx")), Zahl(d.AsxIst(), 0), mm2);
+    Links(Text(res::BlattAsxIst), Symbol(A, QStringLiteral("sx")), Zahl(d.AsxIst(), 0), mm2);
     yl += Z;
-    Zeile(x, yl, Text(res::BlattAsxErf), Symbol(A, Text(res::IndexSxErf)), Zahl(d.AsxErf(), 0),
-          mm2);
+    Links(Text(res::BlattAsxErf), Symbol(A, Text(res::IndexSxErf)), Zahl(d.AsxErf(), 0), mm2);
     yl += Z14;
-    Zeile(x, yl, Text(res::BlattBereichY), Symbol(QStringLiteral("b"), QStringLiteral("y")),
+    Links(Text(res::BlattBereichY), Symbol(QStringLiteral("b"), QStringLiteral("y")),
           Zahl(erg.DornDaten(typ).BreiteBewY(), 0), mm);
     yl += Z;
-    Zeile(x, yl, Text(res::BlattBereichX), Symbol(QStringLiteral("b"), QStringLiteral("x")),
+    Links(Text(res::BlattBereichX), Symbol(QStringLiteral("b"), QStringLiteral("x")),
           Zahl(d.bx(), 0), mm);
     yl += Z14;
-    Zeile(x, yl, Text(res::BlattRandIst), Symbol(QStringLiteral("c"), Text(res::IndexIst)),
+    Links(Text(res::BlattRandIst), Symbol(QStringLiteral("c"), Text(res::IndexIst)),
           Zahl(std::min(d.AbstandLinks(), d.AbstandRechts()), 0), mm);
     yl += Z;
-    Zeile(x, yl, Text(res::BlattRandMin), Symbol(QStringLiteral("c"), QStringLiteral("min")),
+    Links(Text(res::BlattRandMin), Symbol(QStringLiteral("c"), QStringLiteral("min")),
           Zahl(d.ZulMinRand(), 0), mm);
     yl += Z14;
     if (anwendung_.Anwendungsfall() != 0 && anzahl > 1) {
-        Zeile(x, yl, Text(res::BlattAbstandIst), Symbol(QStringLiteral("e"), Text(res::IndexIst)),
+        Links(Text(res::BlattAbstandIst), Symbol(QStringLiteral("e"), Text(res::IndexIst)),
               Zahl(d.IstMinAchs(), 0), mm);
         yl += Z;
-        Zeile(x, yl, Text(res::BlattAbstandMin), Symbol(QStringLiteral("e"), QStringLiteral("min")),
+        Links(Text(res::BlattAbstandMin), Symbol(QStringLiteral("e"), QStringLiteral("min")),
               Zahl(d.ZulMinAchs(), 0), mm);
         yl += Z;
     }
 
-    const int xr = x + rechteSpalte;
+    const int xr = std::max(x + rechteSpalte, links + Abstand());
+    ds_ = Symbolspalte(ds, {res::BlattDuebellast, res::BlattTragfaehigkeit, res::BlattAusnutzung,
+                            res::BlattWiderstandBeton, res::BlattAusnutzungBeton,
+                            res::BlattWiderstandStahl, res::BlattAusnutzungStahl,
+                            res::BlattWiderstandBewehrung, res::BlattAusnutzungBewehrung});
     int yr = erste;
     Zeile(xr, yr, Text(res::BlattDuebellast), Symbol(F, Text(res::IndexSdIst)), Zahl(d.FSdIst(), 1),
           kN);

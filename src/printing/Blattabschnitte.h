@@ -5,6 +5,8 @@
 #include <QPoint>
 #include <QString>
 
+#include <initializer_list>
+
 #include <string>
 
 class QPainter;
@@ -34,15 +36,16 @@ public:
     int ErgebnisseZeichnen(QPoint ursprung, int ds, int rechteSpalte, int dv);
 
 private:
-    // A result line at (x, y) with the offsets of the current section.
-    void Zeile(int x, int y, const QString& label, const Ergebnissymbol& symbol,
-               const QString& wert, const QString& einheit);
+    // A result line at (x, y) with the offsets of the current section; returns where it ends.
+    int Zeile(int x, int y, const QString& label, const Ergebnissymbol& symbol, const QString& wert,
+              const QString& einheit);
     // text followed by its lowered index at (x, y); returns the x after them.
     int MitIndex(int x, int y, const QString& text, const QString& index);
     // Dead, imposed and additional load with their factors; s is "V" or "q", seite "" or ",L"
-    // / ",R". Returns the y of the last line.
+    // / ",R". Returns the y of the last line; ende, when given, receives the x where the
+    // longest line ends.
     int LastSatz(int x, int y, const TKLast& last, const QString& s, const QString& seite,
-                 const QString& einheit, bool mitLabel);
+                 const QString& einheit, bool mitLabel, int* ende = nullptr);
     // s_Ed = s_g * gamma_g + s_q * gamma_q + s_d, starting at x + ds.
     void GesamtlastFormel(int x, int y, const QString& s, const QString& seite,
                           bool gleichInSpalte);
@@ -57,6 +60,12 @@ private:
     int Trapezlast(int x, int y);
     int BeliebigeLast(int x, int y, bool fortsetzung);
 
+    // The symbol column of a block: ds, or further right where a label of the active language
+    // would come closer to it than a blank (labels in the canvas font).
+    int Symbolspalte(int ds, std::initializer_list<int> labels) const;
+    // The least room between two texts of one line that are not written one after the other.
+    int Abstand() const;
+
     QString Zahl(double wert, int dezimalen) const;
 
     QPainter& canvas_;
@@ -66,6 +75,7 @@ private:
     char dezimaltrenner_;
     int bildschirmDpi_;
     int ds_ = 0;
+    int dsVorgabe_ = 0; // the sheet's offset before the labels were measured
     int dv_ = 0;
 };
 

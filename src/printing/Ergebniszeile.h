@@ -19,8 +19,8 @@ struct Ergebnissymbol {
 // One line of the result sheet at (x, y), device pixels: the label at x, the symbol with its
 // indices at x + ds, and, when value and unit are not both empty, the sign at x + ds + dv
 // followed by " value unit". The canvas font (name, size, style) is used for everything; the
-// width of the main symbol in it places the indices.
-void ErgebnisZeile(QPainter& canvas, const QString& label, const QString& wert, int dv, int ds,
-                   int y, int x, const Ergebnissymbol& symbol, const QString& einheit);
+// width of the main symbol in it places the indices. Returns the x where the line ends.
+int ErgebnisZeile(QPainter& canvas, const QString& label, const QString& wert, int dv, int ds,
+                  int y, int x, const Ergebnissymbol& symbol, const QString& einheit);
 
 } // namespace trv

@@ -115,8 +115,12 @@ double Seitenrahmen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
     TextRechts(canvas, R, z + 2 * m.Zeile11(), Text(res::KopfBearbeiter) + Q(kopf.Bearbeiter));
 
     TextOben(canvas, L, z, Text(res::KopfFirma));
-    const int S =
+    int S =
         L + std::max(Breite(canvas, Text(res::KopfProjekt)), Breite(canvas, Text(res::KopfFirma)));
+    if (kopf.PositionZeigen) {
+        // Its label is longer than the other two in some languages; a blank keeps them apart.
+        S = std::max(S, L + Breite(canvas, Text(res::KopfPosition).trimmed() + QLatin1Char(' ')));
+    }
     if (kopf.Firma.empty()) {
         z += m.Zeile10();
     }

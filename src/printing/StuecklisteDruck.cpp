@@ -47,7 +47,8 @@ QStringList Umbrechen(const QPainter& canvas, const QString& text, int breite) {
 } // namespace
 
 StuecklistenDruckdaten DruckdatenAusModell(const TKModell& modell) {
-    return {modell.Stueckliste().GetBemerkung(), modell.Stueckliste().Eintraege()};
+    return {modell.Stueckliste().GetBemerkung(), modell.Stueckliste().Eintraege(),
+            modell.Regional().Dezimaltrenner};
 }
 
 void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& titel,
@@ -114,7 +115,8 @@ void StuecklisteZeichnen(QPainter& canvas, Seitenmasse& m, const std::string& ti
         TextOben(canvas, xT, y, Text(res::DruckLieferung2));
         y += anderthalb;
         TextOben(canvas, xT, y,
-                 Text(res::DruckWiderstand) + doppelpunkt + Q(Feld(*e, stk::FRd)) + " kN");
+                 Text(res::DruckWiderstand) + doppelpunkt + Q(FRdText(*e, daten.Dezimaltrenner)) +
+                     " kN");
         y += Z;
         TextOben(canvas, xT, y,
                  Text(res::DruckMaterial) + doppelpunkt + Text(res::DruckMaterialText));

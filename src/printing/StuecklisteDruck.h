@@ -21,6 +21,7 @@ struct Kopfdaten;
 struct StuecklistenDruckdaten {
     std::vector<std::string> Bemerkung;
     std::vector<StuecklistenEintrag> Eintraege; // all entries; only active ones are drawn
+    char Dezimaltrenner = '.';                  // of the design resistance shown
 };
 
 // The remark and the entries of the project's schedule.

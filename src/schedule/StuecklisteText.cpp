@@ -68,7 +68,8 @@ std::vector<std::string> StuecklisteTextZeilen(const StuecklistenTextDaten& d) {
             Ressource(res::TextLieferung1)));
         z.push_back(Einzug + Ressource(res::TextLieferung2));
         z.push_back(Leerzeile);
-        z.push_back(Einzug + Ressource(res::TextWiderstand) + Feld(*e, stk::FRd) + " kN");
+        z.push_back(Einzug + Ressource(res::TextWiderstand) + FRdText(*e, d.Dezimaltrenner) +
+                    " kN");
         z.push_back(Einzug + Ressource(res::TextMaterial));
         z.emplace_back();
         z.push_back(Leerzeile);
@@ -115,6 +116,7 @@ StuecklistenTextDaten TextDatenAusModell(const TKModell& modell) {
     d.Heute = modell.Regional().HeuteKurz;
     d.Bemerkung = modell.Stueckliste().GetBemerkung();
     d.Eintraege = modell.Stueckliste().Eintraege();
+    d.Dezimaltrenner = modell.Regional().Dezimaltrenner;
     return d;
 }
 

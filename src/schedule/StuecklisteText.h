@@ -17,6 +17,7 @@ struct StuecklistenTextDaten {
     std::string Heute; // today's date in the short date format
     std::vector<std::string> Bemerkung;
     std::vector<StuecklistenEintrag> Eintraege; // all entries; only active ones are written
+    char Dezimaltrenner = '.';                  // of the design resistance written
 };
 
 // The lines of the fixed-column text export (without line ends). Texts are UTF-8 and columns

@@ -30,6 +30,12 @@ const std::string& Feld(const StuecklistenEintrag& eintrag, std::size_t index) {
     return index < eintrag.size() ? eintrag[index] : leer;
 }
 
+std::string FRdText(const StuecklistenEintrag& eintrag, char dezimaltrenner) {
+    const std::string& text = Feld(eintrag, stk::FRd);
+    const std::optional<double> wert = DateiZahl(text);
+    return wert ? ZahlFest(*wert, 1, dezimaltrenner) : text;
+}
+
 StuecklistenEintrag NeuerEintrag(const std::string& position, int anzahlDorne,
                                  const std::string& bezeichnung, int positionsNummer, double frd,
                                  char dezimaltrenner) {

@@ -32,6 +32,12 @@ inline constexpr std::size_t Felder = 10;
 // Field i of an entry; "" when the entry is shorter (an entry from a hand-edited file).
 const std::string& Feld(const StuecklistenEintrag& eintrag, std::size_t index);
 
+// The design resistance of an entry as the outputs show it: the stored text is kept as it was
+// written, with the separator of the settings it was added under, so it is read with either
+// separator and written with one decimal and dezimaltrenner. A text that is no number is
+// shown as it is.
+std::string FRdText(const StuecklistenEintrag& eintrag, char dezimaltrenner);
+
 // A new entry for a position: label, connectors per position, connector designation, the
 // position number (1-based) and the selected type's design resistance FRd (kN).
 StuecklistenEintrag NeuerEintrag(const std::string& position, int anzahlDorne,

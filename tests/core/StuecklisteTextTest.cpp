@@ -106,7 +106,7 @@ TEST(StuecklisteText, EintragZwoelfMitSumme144InDenSpalten) {
     EXPECT_EQ(z[i][19], 'S');
     EXPECT_EQ(z[i + 1],
               std::string(19, ' ') +
-                  "construct according to the details in the plan of the wing unit.");
+                  "construct according to the specification in the plan of the wing unit.");
     EXPECT_EQ(z[i + 2], std::string(80, ' '));
     EXPECT_EQ(z[i + 3], std::string(19, ' ') + "max. design resistance FRd: 43.2 kN");
     EXPECT_EQ(z[i + 4], std::string(19, ' ') + "Material: stainless steel 1.4462");
@@ -116,6 +116,25 @@ TEST(StuecklisteText, EintragZwoelfMitSumme144InDenSpalten) {
     // The total 144 in columns 13 to 15, "Type: " from column 20.
     EXPECT_EQ(z[i + 10], std::string(12, ' ') + "144" + "    " + "Type: TRV 22");
     EXPECT_EQ(z[i + 11], std::string(80, '-'));
+}
+
+TEST(StuecklisteText, WiderstandMitDemTrennzeichenDerAusgabe) {
+    // Added under settings with "," and under settings with "."; written with the separator of
+    // the export, whichever it was. A text that is no number stays as it was.
+    StuecklistenTextDaten d = Daten();
+    d.Eintraege = {NeuerEintrag("P1", 4, "TRV 22", 1, 43.25, ','),
+                   NeuerEintrag("P2", 4, "TRV 22", 2, 12.5, '.'), Eintrag("P3", 4, "TRV 22", 3)};
+    d.Eintraege[2][stk::FRd] = "n/a";
+    d.Dezimaltrenner = ',';
+    auto z = StuecklisteTextZeilen(d);
+    const std::string einzug(19, ' ');
+    EXPECT_LT(Zeile(z, einzug + "max. design resistance FRd: 43,2 kN"), z.size());
+    EXPECT_LT(Zeile(z, einzug + "max. design resistance FRd: 12,5 kN"), z.size());
+    EXPECT_LT(Zeile(z, einzug + "max. design resistance FRd: n/a kN"), z.size());
+    d.Dezimaltrenner = '.';
+    z = StuecklisteTextZeilen(d);
+    EXPECT_LT(Zeile(z, einzug + "max. design resistance FRd: 43.2 kN"), z.size());
+    EXPECT_LT(Zeile(z, einzug + "max. design resistance FRd: 12.5 kN"), z.size());
 }
 
 TEST(StuecklisteText, ZusatzteilMitZweiterTypzeile) {

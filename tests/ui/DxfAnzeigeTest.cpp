@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -236,7 +237,22 @@ TEST_F(DxfAnzeigeTest, AFileThatCannotBeWrittenIsReportedNotPretendedSaved) {
     EXPECT_FALSE(form.save());
     ASSERT_EQ(fragen.Meldungen.size(), 1);
     EXPECT_TRUE(fragen.Meldungen[0].contains(QStringLiteral("plan.dxf")));
+    // The reason is the program's own text (translated), not the system's English one.
+    EXPECT_TRUE(fragen.Meldungen[0].contains(QStringLiteral("the folder does not exist")))
+        << fragen.Meldungen[0].toStdString();
+    EXPECT_FALSE(fragen.Meldungen[0].contains(QStringLiteral("No such file")));
     EXPECT_FALSE(QFile::exists(ziel));
+}
+
+TEST_F(DxfAnzeigeTest, AFolderInThePlaceOfTheFileIsNamedAsTheReason) {
+    form.set_drawing(Rechteck());
+    const QString ziel = ordner.filePath(QStringLiteral("plan.dxf"));
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("plan.dxf")));
+    fragen.Dateien.push_back(ziel);
+    EXPECT_FALSE(form.save());
+    ASSERT_EQ(fragen.Meldungen.size(), 1);
+    EXPECT_TRUE(fragen.Meldungen[0].contains(QStringLiteral("a folder of that name exists")))
+        << fragen.Meldungen[0].toStdString();
 }
 
 } // namespace

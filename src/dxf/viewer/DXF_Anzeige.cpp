@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <cerrno>
 #include <exception>
 #include <filesystem>
 #include <string>
@@ -150,18 +151,47 @@ bool TDXF_Anzeige_Form::save() {
     return write_file(*drawing_, file, fragen_);
 }
 
+QString TDXF_Anzeige_Form::write_failure(int system_error) {
+    switch (system_error) {
+    case 0:
+        return tr("the drawing holds a value that a DXF file cannot take");
+    case EACCES:
+    case EPERM:
+        return tr("no permission to write in this folder");
+    case ENOENT:
+    case ENOTDIR:
+        return tr("the folder does not exist");
+    case ENOSPC:
+    case EDQUOT:
+        return tr("the disk is full");
+    case EROFS:
+        return tr("the disk is write-protected");
+    case EISDIR:
+        return tr("a folder of that name exists");
+    case EEXIST:
+        return tr("a device or another special file of that name exists");
+    case ENAMETOOLONG:
+        return tr("the file name is too long");
+    default:
+        return tr("system error %1").arg(system_error);
+    }
+}
+
 bool TDXF_Anzeige_Form::write_file(const DXF_Object& drawing, const QString& file,
                                    Rueckfragen& fragen) {
     std::string reason;
+    int system_error = 0;
     bool ok = false;
     try {
-        ok = drawing.save_as(std::filesystem::path(QFile::encodeName(file).toStdString()), reason);
-    } catch (const std::exception& e) {
-        reason = e.what();
+        ok = drawing.save_as(std::filesystem::path(QFile::encodeName(file).toStdString()), reason,
+                             &system_error);
+    } catch (const std::exception&) {
+        system_error = 0;
     }
     if (!ok) {
+        // The writer's own reason is English; the user gets one in the active language.
         fragen.Meldung(tr("The DXF file could not be written:\n%1\n(%2)")
-                           .arg(QDir::toNativeSeparators(file), QString::fromStdString(reason)));
+                           .arg(QDir::toNativeSeparators(file), write_failure(system_error)));
     }
     return ok;
 }

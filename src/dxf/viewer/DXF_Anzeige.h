@@ -42,6 +42,8 @@ public:
     // Writes the drawing to the file as it is named; a failure leaves an existing file as it
     // was and is shown as a message.
     static bool write_file(const DXF_Object& drawing, const QString& file, Rueckfragen& fragen);
+    // Why a file could not be written, in the active language, from the writer's errno value.
+    static QString write_failure(int system_error);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -73,10 +73,10 @@ Befehle::Befehle(QObject* eltern) : QObject(eltern) {
 
     // Commands whose windows this program has from the start; the others are switched on by
     // whoever wires them.
-    for (QAction* a : {mnuNeu, mnuOeffnen, mnuSpeichern, mnuSpeichernUnter, mnuDruckereinrichten,
-                       mnuBeenden, mnuPositionHinzufuegen, mnuPositionLoeschen, mnuEingabebaum,
-                       mnuSystemeingabe, mnuNeuBerechnung, mnuVorschau, tbAnsicht, tbDraufsicht,
-                       tbSchnitt, tbReihenAnsicht}) {
+    for (QAction* a :
+         {mnuNeu, mnuOeffnen, mnuSpeichern, mnuSpeichernUnter, mnuDruckereinrichten, mnuBeenden,
+          mnuPositionHinzufuegen, mnuPositionLoeschen, mnuEingabebaum, mnuSystemeingabe,
+          mnuNeuBerechnung, mnuVorschau, tbAnsicht, tbDraufsicht, tbSchnitt, tbReihenAnsicht}) {
         SetVerfuegbar(a, true);
     }
     const std::pair<QAction*, const char*> symbole[] = {
@@ -153,15 +153,14 @@ void Befehle::retranslateUi() {
         {mnuSpeichern, tr("&Save"), tr("save project|save the project in its file")},
         {mnuSpeichernUnter, tr("Save &As ..."),
          tr("save project as|save the project in a new file")},
-        {mnuDruckereinrichten, tr("Printer &Setup"),
+        {mnuDruckereinrichten, tr("Printer Set&up"),
          tr("printer setup|choose the printer and its page")},
-        {mnuDrucken, tr("&Print"),
-         tr("print|print the result sheet of the current position")},
+        {mnuDrucken, tr("&Print"), tr("print|print the result sheet of the current position")},
         {mnuProjektDrucken, tr("Print pro&ject"),
          tr("print project|print the result sheets of every calculated position and the "
             "connector schedule")},
         {mnuBeenden, tr("E&xit"), tr("exit|end the program")},
-        {mnuProjektverwaltung, tr("Project &Administration"),
+        {mnuProjektverwaltung, tr("Project Ad&ministration"),
          tr("project administration|browse project files and take over positions")},
         {mnuPositionHinzufuegen, tr("&Add Position"),
          tr("add position|add a copy of the current position")},
@@ -170,14 +169,14 @@ void Befehle::retranslateUi() {
         {mnuEingabebaum, tr("Input &Tree"), tr("input tree|show or hide the input tree")},
         {mnuSystemeingabe, tr("System &Input"),
          tr("system input|return from the result sheet to the input")},
-        {mnuProjektdaten, tr("&Project Data"),
-         tr("project data|edit the project description")},
+        {mnuProjektdaten, tr("&Project Data"), tr("project data|edit the project description")},
         {mnuStuecklisteAnzeigen, tr("&Display Connector Schedule"),
          tr("connector schedule|display the connector schedule")},
         {mnuInStueckliste, tr("&Add to Connector Schedule"),
          tr("add to schedule|add the selected connector of the current position to the "
             "connector schedule")},
-        {mnuNeuBerechnung, tr("&Calculation"),
+        // One English caption, two meanings: the command and the options of the design.
+        {mnuNeuBerechnung, tr("&Calculation", "Results menu: run the calculation"),
          tr("calculation|check the inputs and design all connector types")},
         {mnuVorschau, tr("Calculation &Preview"),
          tr("preview|calculate and show the result sheet")},
@@ -187,9 +186,9 @@ void Befehle::retranslateUi() {
          tr("reinforcement drawing|DXF drawing of the reinforcement of the selected connector")},
         {mnuErgebnisseinDatei, tr("Export Results to &File"),
          tr("export results|save the result sheet in a file")},
-        {mnuErgebnisseinZwischenablage, tr("Export Results to &Clipboard"),
+        {mnuErgebnisseinZwischenablage, tr("Export Results to C&lipboard"),
          tr("results to clipboard|copy the result sheet to the clipboard")},
-        {mnuOptionBemessung, tr("&Calculation"),
+        {mnuOptionBemessung, tr("&Calculation", "Options menu: design options"),
          tr("design options|maximum spacing, steel grade and safety factor")},
         {mnuOptionEinstellungen, tr("&Screen Colours"),
          tr("screen colours|choose the colours of the sketches")},

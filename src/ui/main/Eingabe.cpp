@@ -570,17 +570,17 @@ void TfrmHauptMaske::retranslateUi() {
     sEditAktAnwendung_->setAccessibleName(tr("Current position"));
     sEditAktAnwendung_->setToolTip(tr("current position"));
     sEditAktAnwendung_->setStatusTip(tr("number of the position shown"));
-    lblBauvorhaben_->setText(tr("P&roject:"));
+    lblBauvorhaben_->setText(tr("Pro&ject:"));
     editBauvorhaben_->setAccessibleName(tr("Project"));
     editBauvorhaben_->setStatusTip(tr("name of the project"));
-    lblPosition_->setText(tr("Pos&ition:"));
+    lblPosition_->setText(tr("Posi&tion:"));
     editPosition_->setAccessibleName(tr("Position"));
     editPosition_->setStatusTip(tr("description of the current position"));
-    BitBtnEingabe_->setText(tr("&Return to entry"));
-    BitBtnInZwischenablage_->setText(tr("To &Clipboard"));
-    BitBtnVorschau_->setText(tr("Calculation &Preview"));
+    BitBtnEingabe_->setText(tr("Retur&n to entry"));
+    BitBtnInZwischenablage_->setText(tr("To C&lipboard"));
+    BitBtnVorschau_->setText(tr("Calculation Pre&view"));
     BitBtnExportieren_->setText(tr("&Export"));
-    BitBtnBerechnen_->setText(tr("&Calculation"));
+    BitBtnBerechnen_->setText(tr("Ca&lculation"));
     for (QPushButton* k : {BitBtnEingabe_, BitBtnInZwischenablage_, BitBtnVorschau_,
                            BitBtnExportieren_, BitBtnBerechnen_}) {
         k->setAccessibleName(k->text().remove(QLatin1Char('&')));

@@ -374,7 +374,7 @@ void TEingabepanel::retranslateUi() {
 
     const QString lasten[4][3] = {
         {tr("&Single load"), QString(), QString()},
-        {tr("&constant"), tr("Uniform distributed load"),
+        {tr("con&stant"), tr("Uniform distributed load"),
          tr("input an uniform distributed load onto the building component to be connected")},
         {tr("&Uniformly"), tr("Increasing distributed load"),
          tr("input an increasing distributed load onto the building component to be connected")},

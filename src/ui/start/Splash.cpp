@@ -24,18 +24,25 @@ constexpr QSize KnopfGroesse{170, 40};
 
 struct Knopfangabe {
     int Kennung;
-    const char* Name;      // object name of the button
-    const char* Marker;    // object name of the marker
-    const char* Anzeige;   // the language's own name, the same in every language
+    const char* Name;    // object name of the button
+    const char* Marker;  // object name of the marker
+    const char* Anzeige; // the language's own name, the same in every language
+    const char* Hinweis; // tool tip, translated: the language's name in the active language
 };
 
 constexpr std::array<Knopfangabe, 6> kKnoepfe{{
-    {plattform::sprache::Deutsch, "sbtnDes", "imgDes", "Deutsch"},
-    {plattform::sprache::Englisch, "sbtnEng", "imgEng", "English"},
-    {plattform::sprache::Franzoesisch, "sbtnFra", "imgFra", "Fran\u00e7ais"},
-    {plattform::sprache::Italienisch, "sbtnIta", "imgIta", "Italiano"},
-    {plattform::sprache::Niederlaendisch, "sbtnNld", "imgNld", "Nederlands"},
-    {plattform::sprache::Spanisch, "sbtnEsp", "imgEsp", "Espa\u00f1ol"},
+    {plattform::sprache::Deutsch, "sbtnDes", "imgDes", "Deutsch",
+     QT_TRANSLATE_NOOP("trv::TfrmSplash", "Show the program in German")},
+    {plattform::sprache::Englisch, "sbtnEng", "imgEng", "English",
+     QT_TRANSLATE_NOOP("trv::TfrmSplash", "Show the program in English")},
+    {plattform::sprache::Franzoesisch, "sbtnFra", "imgFra", "Fran\u00e7ais",
+     QT_TRANSLATE_NOOP("trv::TfrmSplash", "Show the program in French")},
+    {plattform::sprache::Italienisch, "sbtnIta", "imgIta", "Italiano",
+     QT_TRANSLATE_NOOP("trv::TfrmSplash", "Show the program in Italian")},
+    {plattform::sprache::Niederlaendisch, "sbtnNld", "imgNld", "Nederlands",
+     QT_TRANSLATE_NOOP("trv::TfrmSplash", "Show the program in Dutch")},
+    {plattform::sprache::Spanisch, "sbtnEsp", "imgEsp", "Espa\u00f1ol",
+     QT_TRANSLATE_NOOP("trv::TfrmSplash", "Show the program in Spanish")},
 }};
 
 // Top left corner of the i-th language plate: two columns of three in the lower half.
@@ -67,7 +74,8 @@ void FugeZeichnen(QPainter& p) {
     p.drawPath(spitze);
 }
 
-QPixmap Titelbild(qreal dpr) {
+// The subtitle is in the active language.
+QPixmap Titelbild(qreal dpr, const QString& untertitel) {
     QPixmap bild(BildGroesse * dpr);
     bild.setDevicePixelRatio(dpr);
     QPainter p(&bild);
@@ -88,8 +96,7 @@ QPixmap Titelbild(qreal dpr) {
     titel.setPixelSize(18);
     titel.setBold(false);
     p.setFont(titel);
-    p.drawText(QRect(260, 60, 360, 28), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Shear Connectors"));
+    p.drawText(QRect(260, 60, 360, 28), Qt::AlignLeft | Qt::AlignVCenter, untertitel);
     FugeZeichnen(p);
     p.setPen(QPen(QColor(255, 255, 255, 90), 1));
     p.setBrush(QColor(255, 255, 255, 28));
@@ -106,7 +113,6 @@ TfrmSplash::TfrmSplash(Sprachwahl& wahl, QWidget* eltern) : QDialog(eltern), wah
     imgTitelbild_ = new QLabel(this);
     imgTitelbild_->setObjectName(QStringLiteral("imgTitelbild"));
     imgTitelbild_->setFixedSize(BildGroesse);
-    imgTitelbild_->setPixmap(Titelbild(devicePixelRatioF()));
 
     QFont schrift = font();
     schrift.setPointSizeF(schrift.pointSizeF() * 1.25);
@@ -120,9 +126,9 @@ TfrmSplash::TfrmSplash(Sprachwahl& wahl, QWidget* eltern) : QDialog(eltern), wah
         knopf->setText(QString::fromUtf8(k.Anzeige));
         knopf->setAccessibleName(QString::fromUtf8(k.Anzeige));
         knopf->setFocusPolicy(Qt::StrongFocus);
-        knopf->setStyleSheet(QStringLiteral(
-            "QToolButton { color: white; border: none; }"
-            "QToolButton:hover, QToolButton:focus { color: #ffd866; }"));
+        knopf->setStyleSheet(
+            QStringLiteral("QToolButton { color: white; border: none; }"
+                           "QToolButton:hover, QToolButton:focus { color: #ffd866; }"));
         knopf->setGeometry(QRect(PlattenEcke(static_cast<int>(i)), KnopfGroesse));
         auto* marker = new QLabel(imgTitelbild_);
         marker->setObjectName(QString::fromLatin1(k.Marker));
@@ -130,10 +136,9 @@ TfrmSplash::TfrmSplash(Sprachwahl& wahl, QWidget* eltern) : QDialog(eltern), wah
         marker->setGeometry(PlattenEcke(static_cast<int>(i)).x() + KnopfGroesse.width() - 24,
                             PlattenEcke(static_cast<int>(i)).y() + 12, 16, 16);
         marker->hide();
-        sprachen_[i] = {k.Kennung, knopf, marker};
-        connect(knopf, &QToolButton::clicked, this, [this, kennung = k.Kennung] {
-            SwitchLanguage(kennung);
-        });
+        sprachen_[i] = {k.Kennung, knopf, marker, k.Hinweis};
+        connect(knopf, &QToolButton::clicked, this,
+                [this, kennung = k.Kennung] { SwitchLanguage(kennung); });
     }
 
     btnWeiter_ = new QPushButton(this);
@@ -195,8 +200,9 @@ void TfrmSplash::changeEvent(QEvent* ereignis) {
 void TfrmSplash::retranslateUi() {
     setWindowTitle(tr("Varnel - TRV / ZEDE Shear Connectors"));
     btnWeiter_->setText(tr("&Start Program"));
+    imgTitelbild_->setPixmap(Titelbild(devicePixelRatioF(), tr("Shear Connectors")));
     for (const Sprachfeld& f : sprachen_) {
-        f.Knopf->setToolTip(tr("Show the program in %1").arg(f.Knopf->text()));
+        f.Knopf->setToolTip(tr(f.Hinweis));
     }
 }
 

@@ -33,6 +33,7 @@ private:
         int Kennung;
         QToolButton* Knopf;
         QLabel* Marker;
+        const char* Hinweis; // untranslated tool tip
     };
 
     void SwitchLanguage(int kennung);
