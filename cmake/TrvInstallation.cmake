@@ -10,7 +10,6 @@ set(TRV_PAKET "${CMAKE_SOURCE_DIR}/packaging")
 install(TARGETS trv trv-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${TRV_PAKET}/${TRV_APP_ID}.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${TRV_PAKET}/${TRV_APP_ID}.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES "${TRV_PAKET}/${TRV_APP_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES "${TRV_PAKET}/${TRV_APP_ID}.svg"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
@@ -31,20 +30,25 @@ foreach(groesse 16 24 32 48 64 128 256)
 endforeach()
 add_custom_target(trv_symbole ALL DEPENDS ${TRV_SYMBOLE})
 
-# Debian's copyright file, the compressed changelog and manual pages.
+# The files that name the version take it from project(): the AppStream data, the Debian
+# changelog and the manual pages, the last two compressed as Debian has them.
+set(TRV_PAKET_ERZEUGT "${CMAKE_BINARY_DIR}/paket")
+configure_file("${TRV_PAKET}/${TRV_APP_ID}.metainfo.xml.in" "${TRV_PAKET_ERZEUGT}/${TRV_APP_ID}.metainfo.xml"
+               @ONLY)
+install(FILES "${TRV_PAKET_ERZEUGT}/${TRV_APP_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 set(TRV_GZ)
 foreach(datei changelog trv.1 trv-cli.1)
-  set(gz "${CMAKE_BINARY_DIR}/paket/${datei}.gz")
-  add_custom_command(OUTPUT "${gz}"
-                     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/paket"
-                     COMMAND gzip -9nc "${TRV_PAKET}/${datei}" > "${gz}"
-                     DEPENDS "${TRV_PAKET}/${datei}" VERBATIM)
-  list(APPEND TRV_GZ "${gz}")
+  set(text "${TRV_PAKET_ERZEUGT}/${datei}")
+  configure_file("${TRV_PAKET}/${datei}.in" "${text}" @ONLY)
+  add_custom_command(OUTPUT "${text}.gz"
+                     COMMAND gzip -9nc "${text}" > "${text}.gz"
+                     DEPENDS "${text}" VERBATIM)
+  list(APPEND TRV_GZ "${text}.gz")
 endforeach()
 add_custom_target(trv_paketdateien ALL DEPENDS ${TRV_GZ})
-install(FILES "${TRV_PAKET}/copyright" "${CMAKE_BINARY_DIR}/paket/changelog.gz"
+install(FILES "${TRV_PAKET}/copyright" "${TRV_PAKET_ERZEUGT}/changelog.gz"
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES "${CMAKE_BINARY_DIR}/paket/trv.1.gz" "${CMAKE_BINARY_DIR}/paket/trv-cli.1.gz"
+install(FILES "${TRV_PAKET_ERZEUGT}/trv.1.gz" "${TRV_PAKET_ERZEUGT}/trv-cli.1.gz"
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/examples/" DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
         FILES_MATCHING PATTERN "*.TRV")
