@@ -10,7 +10,6 @@ set(TRV_PAKET "${CMAKE_SOURCE_DIR}/packaging")
 install(TARGETS trv trv-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${TRV_PAKET}/${TRV_APP_ID}.desktop" DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES "${TRV_PAKET}/${TRV_APP_ID}.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES "${TRV_PAKET}/${TRV_APP_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES "${TRV_PAKET}/${TRV_APP_ID}.svg"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
@@ -31,37 +30,51 @@ foreach(groesse 16 24 32 48 64 128 256)
 endforeach()
 add_custom_target(trv_symbole ALL DEPENDS ${TRV_SYMBOLE})
 
-# Debian's copyright file, the compressed changelog and manual pages.
+# The files that name the version take it from project(): the AppStream data, the Debian
+# changelog and the manual pages, the last two compressed as Debian has them.
+set(TRV_PAKET_ERZEUGT "${CMAKE_BINARY_DIR}/paket")
+configure_file("${TRV_PAKET}/${TRV_APP_ID}.metainfo.xml.in" "${TRV_PAKET_ERZEUGT}/${TRV_APP_ID}.metainfo.xml"
+               @ONLY)
+install(FILES "${TRV_PAKET_ERZEUGT}/${TRV_APP_ID}.metainfo.xml" DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 set(TRV_GZ)
 foreach(datei changelog trv.1 trv-cli.1)
-  set(gz "${CMAKE_BINARY_DIR}/paket/${datei}.gz")
-  add_custom_command(OUTPUT "${gz}"
-                     COMMAND ${CMAKE_COMMAND} -E make_directory "${CMAKE_BINARY_DIR}/paket"
-                     COMMAND gzip -9nc "${TRV_PAKET}/${datei}" > "${gz}"
-                     DEPENDS "${TRV_PAKET}/${datei}" VERBATIM)
-  list(APPEND TRV_GZ "${gz}")
+  set(text "${TRV_PAKET_ERZEUGT}/${datei}")
+  configure_file("${TRV_PAKET}/${datei}.in" "${text}" @ONLY)
+  add_custom_command(OUTPUT "${text}.gz"
+                     COMMAND gzip -9nc "${text}" > "${text}.gz"
+                     DEPENDS "${text}" VERBATIM)
+  list(APPEND TRV_GZ "${text}.gz")
 endforeach()
 add_custom_target(trv_paketdateien ALL DEPENDS ${TRV_GZ})
-install(FILES "${TRV_PAKET}/copyright" "${CMAKE_BINARY_DIR}/paket/changelog.gz"
+install(FILES "${TRV_PAKET}/copyright" "${TRV_PAKET_ERZEUGT}/changelog.gz"
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(FILES "${CMAKE_BINARY_DIR}/paket/trv.1.gz" "${CMAKE_BINARY_DIR}/paket/trv-cli.1.gz"
+install(FILES "${TRV_PAKET_ERZEUGT}/trv.1.gz" "${TRV_PAKET_ERZEUGT}/trv-cli.1.gz"
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(DIRECTORY "${CMAKE_SOURCE_DIR}/examples/" DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples
         FILES_MATCHING PATTERN "*.TRV")
 
-# cpack -G DEB
+# cpack -G DEB: one Debian package per install component. Everything installed without a
+# component of its own belongs to "trv" (CMAKE_INSTALL_DEFAULT_COMPONENT_NAME); a further package
+# adds its component to CPACK_COMPONENTS_ALL and its CPACK_DEBIAN_<COMPONENT>_* fields.
 set(CPACK_PACKAGE_NAME trv)
 set(CPACK_PACKAGE_VENDOR "Varnel AG")
 set(CPACK_PACKAGE_CONTACT "Varnel AG <info@ch.varnel.example>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design of TRV / ZEDE shear connectors in concrete joints")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL trv)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.varnel.example/trv")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Designs the steel dowels with sleeves that carry transverse forces across
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+# The libraries come from the binaries (dpkg-shlibdeps); the rest is loaded at run time.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+
+set(CPACK_DEBIAN_TRV_PACKAGE_NAME trv)
+set(CPACK_DEBIAN_TRV_PACKAGE_SECTION science)
+set(CPACK_COMPONENT_TRV_DESCRIPTION
+    "design of TRV / ZEDE shear connectors in concrete joints
+Designs the steel dowels with sleeves that carry transverse forces across
 expansion joints in reinforced concrete: one connector under a point load, a
 row joining two slabs, or a row joining a slab to a wall. The program checks
 the 14 connector types of its catalog, arranges the connectors, sizes the
@@ -69,10 +82,10 @@ reinforcement, proposes the type that needs the fewest connectors and prints
 a result sheet, a connector schedule and a DXF reinforcement drawing.
 
 The package holds the desktop program trv and the command-line tool trv-cli.")
-# The libraries come from the binaries; the plugins, fonts and tools are loaded at run time.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6sql6-sqlite, libqt6svg6, fonts-liberation2, fonts-dejavu-core")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+# Loaded at run time, so dpkg-shlibdeps cannot see them: the help's SQLite driver, the fonts of
+# the pages and the manual, and Qt's own translations of its dialogs.
+set(CPACK_DEBIAN_TRV_PACKAGE_DEPENDS
+    "libqt6sql6-sqlite, fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
+# The desktop's document opener and a viewer for the manual.
+set(CPACK_DEBIAN_TRV_PACKAGE_RECOMMENDS "xdg-utils, qpdfview | pdf-viewer")
 include(CPack)

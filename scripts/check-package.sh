@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the release build, checks its contents and metadata, installs
-# it and runs the installed programs as an ordinary user with a fresh home directory.
+# Builds the Debian package from the release build, checks its contents, metadata and hardening,
+# installs it, runs the installed programs as an ordinary user with a fresh home directory (the
+# help, the manual, the CAD files), removes the package again and checks that nothing is left.
 # Needs root (or sudo) for the installation; scripts/setup-debian.sh installs the checkers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,16 +36,42 @@ for datei in ./usr/bin/trv ./usr/bin/trv-cli \
 done
 [ "$(grep -c '^./usr/share/trv/CAD files/.*\.dxf$' "$work/dateien.txt")" -eq 42 ] \
   || fail "the package lacks CAD blocks"
-dpkg-deb -f "$deb" Depends | grep -q 'libqt6sql6-sqlite' || fail "no dependency on the help's SQLite driver"
+
+echo "== dependencies"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
+for paket in libqt6sql6-sqlite qt6-translations-l10n fonts-liberation2 fonts-dejavu-core libqt6svg6; do
+  tr ',' '\n' <<< "$depends" | grep -qE "^ *$paket( |\$)" || fail "no dependency on $paket"
+done
+doppelt=$(tr ',' '\n' <<< "$depends" | sed -E 's/^ *//; s/[ (].*//' | sort | uniq -d)
+[ -z "$doppelt" ] || fail "dependencies named twice: $doppelt"
+dpkg-deb -f "$deb" Recommends | grep -q 'pdf-viewer' || fail "no PDF viewer recommended for the manual"
+
+echo "== hardening"
+rm -rf "$work/entpackt"; dpkg-deb -x "$deb" "$work/entpackt"
+for programm in trv trv-cli; do
+  elf="$work/entpackt/usr/bin/$programm"
+  # Read once: grep -q would end a pipe early and fail it under pipefail.
+  kopf=$(readelf -h "$elf"); segmente=$(readelf -lW "$elf"); dynamisch=$(readelf -dW "$elf")
+  symbole=$(readelf --dyn-syms -W "$elf")
+  grep -q 'Type: *DYN' <<< "$kopf" || fail "$programm is not position independent"
+  grep -q 'GNU_RELRO' <<< "$segmente" || fail "$programm has no RELRO segment"
+  grep -qE 'BIND_NOW|FLAGS_1.*NOW' <<< "$dynamisch" || fail "$programm is not bound at start (no full RELRO)"
+  grep -q '__stack_chk_fail' <<< "$symbole" || fail "$programm has no stack protector"
+  grep -qE '__[a-z_]+_chk@' <<< "$symbole" || fail "$programm has no fortified calls"
+  echo "$programm: PIE, full RELRO, stack protector, fortified calls"
+done
 
 echo "== lintian"
-lintian --tag-display-limit 0 "$deb" > "$work/lintian.txt" 2>&1 || true
+# At the pedantic level; an error or a warning fails (pedantic and informational tags are shown).
+lintian --pedantic --display-info --tag-display-limit 0 --fail-on error,warning "$deb" \
+  > "$work/lintian.txt" 2>&1 || { cat "$work/lintian.txt"; fail "lintian reports errors or warnings"; }
 grep -v 'root privileges' "$work/lintian.txt" || echo "(no tags)"
-if grep -q '^E:' "$work/lintian.txt"; then fail "lintian reports errors"; fi
 
 echo "== desktop entry, AppStream, MIME type"
 desktop-file-validate packaging/ch.varnel.trv.desktop
-appstreamcli validate --no-net packaging/ch.varnel.trv.metainfo.xml
+appstreamcli validate --no-net "$build/paket/ch.varnel.trv.metainfo.xml"
 xmllint --noout packaging/ch.varnel.trv.xml
 mkdir -p "$work/mime/packages" && cp packaging/ch.varnel.trv.xml "$work/mime/packages/"
 update-mime-database "$work/mime" > "$work/mime.log" 2>&1
@@ -52,18 +79,37 @@ if grep -iE 'error|warning|unknown|invalid' "$work/mime.log"; then
   fail "update-mime-database complains"
 fi
 grep -q 'application/x-trv-project' "$work/mime/globs2" || fail "no glob for .TRV"
+grep -q '^ TRV_1.0 application/x-trv-project$' "$work/mime/XMLnamespaces" \
+  || fail "no rule for the document element TRV_1.0"
+if grep -q 'x-trv-project' "$work/mime/magic"; then fail "a content rule beside the document element"; fi
 
 echo "== installation"
-$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb" >/dev/null
 nutzer=trvpruefer
-id "$nutzer" >/dev/null 2>&1 || $SUDO useradd --create-home --shell /bin/bash "$nutzer"
+# Whatever happens below, the package and the user made for the check go again.
+aufraeumen() {
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get purge -y trv >/dev/null 2>&1 || true
+  if id "$nutzer" >/dev/null 2>&1; then $SUDO userdel --remove "$nutzer" 2>/dev/null || true; fi
+}
+trap aufraeumen EXIT
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$deb" >/dev/null
+if id "$nutzer" >/dev/null 2>&1; then $SUDO userdel --remove "$nutzer" 2>/dev/null || true; fi
+$SUDO useradd --create-home --shell /bin/bash "$nutzer"
 heim=$(getent passwd "$nutzer" | cut -d: -f6)
-$SUDO rm -rf "$heim/.config" "$heim/.cache"
 als_nutzer() { $SUDO runuser -u "$nutzer" -- env -i HOME="$heim" PATH=/usr/bin:/bin LANG=C.UTF-8 "$@"; }
+als_nutzer_datei() { # name, content: a file in the user's home
+  printf '%s' "$2" | $SUDO runuser -u "$nutzer" -- tee "$heim/$1" >/dev/null
+}
 beispiel=/usr/share/doc/trv/examples/slab-to-wall-linear.TRV
 
+als_nutzer trv --help | grep -q '^usage: trv' || fail "trv --help"
+als_nutzer trv-cli --help > "$work/cli-hilfe.txt" 2>&1 || true
+grep -q 'report' "$work/cli-hilfe.txt" || fail "trv-cli --help names no commands"
+als_nutzer man -P cat trv > "$work/man-trv.txt" 2>/dev/null || fail "man trv"
+grep -q 'trv-cli' "$work/man-trv.txt" || fail "the manual page of trv is empty"
 als_nutzer trv-cli report "$beispiel" | tee "$work/bericht.txt"
 grep -q 'TRV 22' "$work/bericht.txt" || fail "trv-cli report shows no result list"
+
+echo "== file type of the installed program"
 for probe in "$beispiel" /usr/share/doc/trv/examples/single-connector-point-load.TRV; do
   typ=$(als_nutzer xdg-mime query filetype "$probe")
   [ "$typ" = application/x-trv-project ] || fail "xdg-mime says $typ for $probe"
@@ -72,10 +118,28 @@ done
 $SUDO cp "$beispiel" "$heim/klein.trv" && $SUDO chown "$nutzer" "$heim/klein.trv"
 [ "$(als_nutzer xdg-mime query filetype "$heim/klein.trv")" = application/x-trv-project ] \
   || fail "a .trv file is not recognised"
+[ "$(als_nutzer mimetype -b "$heim/klein.trv")" = application/x-trv-project ] \
+  || fail "mimetype does not recognise a .trv file"
+# Decoys: XML files that only mention the project's element are no projects.
+als_nutzer_datei notiz '<?xml version="1.0"?>
+<!-- exported from a <TRV_1.0> project -->
+<notes><note>TRV_1.0</note></notes>
+'
+als_nutzer_datei notiz.xml "$(cat "$heim/notiz")"
+for probe in "$heim/notiz" "$heim/notiz.xml"; do
+  for werkzeug in "xdg-mime query filetype" "mimetype -b"; do
+    typ=$(als_nutzer $werkzeug "$probe")
+    [ "$typ" != application/x-trv-project ] || fail "$werkzeug takes the decoy $probe for a project"
+  done
+done
+grep -q '^ TRV_1.0 application/x-trv-project$' /usr/share/mime/XMLnamespaces \
+  || fail "the installed MIME database lacks the document element rule"
 [ "$(als_nutzer xdg-mime query default application/x-trv-project)" = ch.varnel.trv.desktop ] \
   || fail "the program is not the default for its projects"
 
-echo "== the installed program under Xvfb"
+echo "== the installed program under Xvfb: window class, help, manual"
+pdf_programm=$(als_nutzer xdg-mime query default application/pdf)
+echo "PDF viewer of the user: ${pdf_programm:-none}"
 bild="$work/trv-installiert.png"
 ablauf=$(mktemp /tmp/trv-ablauf.XXXXXX.sh)
 cat > "$ablauf" <<SCRIPT
@@ -94,14 +158,67 @@ warten "Varnel - TRV"
 xdotool windowfocus --sync "\$fenster"
 xdotool key Return
 warten "slab-to-wall-linear"
+haupt=\$fenster
+xprop -id "\$haupt" WM_CLASS > "$heim/wm_class.txt"
 sleep 1.5
 import -window root /tmp/trv-installiert.png
+# F1: the help window.
+xdotool key F1
+warten "Shear Connectors - Help"
+xdotool windowactivate --sync "\$fenster" key --clearmodifiers alt+F4
+xdotool windowactivate --sync "\$haupt" 2>/dev/null || xdotool windowfocus --sync "\$haupt"
+# Help > Manual: without a PDF viewer the start result text.
+sleep 0.5
+xdotool key alt+h
+sleep 0.5
+xdotool key v
+sleep 1.5
+if [ -z "$pdf_programm" ]; then
+  # The message box: a window of the program's name beside the main window (its text, the start
+  # result, is checked by the window tests).
+  xdotool search --onlyvisible --name "^Varnel - TRV / ZEDE Shear Connectors\\$" > "$heim/handbuch-meldung.txt" || true
+  import -window root /tmp/trv-handbuch.png
+  xdotool key Return
+  sleep 0.5
+fi
+sleep 0.5
 kill \$pid
 SCRIPT
 chmod 644 "$ablauf"
-als_nutzer QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" bash "$ablauf"
+als_nutzer QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x800x24" \
+  bash -c 'openbox >/dev/null 2>&1 & sleep 1; bash "$1"' sh "$ablauf"
 rm -f "$ablauf"
 $SUDO mv /tmp/trv-installiert.png "$bild"
 [ -f "$heim/.config/trv/trv.INI" ] || fail "the settings are not in the user's configuration folder"
 [ ! -e /usr/bin/trv.INI ] || fail "the program wrote into its installation"
-echo "ok: package built, checked, installed and run ($bild)"
+klasse=$(sed -n 's/^StartupWMClass=//p' /usr/share/applications/ch.varnel.trv.desktop)
+grep -qF "\"$klasse\"" "$heim/wm_class.txt" \
+  || fail "WM_CLASS $(cat "$heim/wm_class.txt") does not match the desktop entry's StartupWMClass $klasse"
+if [ -z "$pdf_programm" ]; then
+  [ -s "$heim/handbuch-meldung.txt" ] || fail "the Manual command without a PDF viewer says nothing"
+  $SUDO mv /tmp/trv-handbuch.png "$work/trv-handbuch.png"
+fi
+# The installed CAD files: read and audited by ezdxf, drawn by LibreCAD, as in the build.
+bash tests/tools/cad_pruefen.sh "/usr/share/trv/CAD files" tests/tools/cad_pruefen.py "$work/cad" \
+  > "$work/cad.log" 2>&1 || { cat "$work/cad.log"; fail "the installed CAD files do not pass"; }
+tail -1 "$work/cad.log"
+
+echo "== removal"
+dpkg -L trv | sort > "$work/installiert.txt"
+$SUDO env DEBIAN_FRONTEND=noninteractive apt-get purge -y trv >/dev/null
+dpkg-query -W trv >/dev/null 2>&1 && fail "trv is still known to dpkg"
+uebrig=$(sed 's|^\./|/|; s|/$||' "$work/dateien.txt" | while read -r datei; do
+  [ -n "$datei" ] && [ "$datei" != / ] || continue
+  # Shared folders (/usr/share/applications and the like) belong to other packages too.
+  if [ -d "$datei" ] && dpkg -S "$datei" >/dev/null 2>&1; then continue; fi
+  [ -e "$datei" ] && echo "$datei"
+done || true)
+[ -z "$uebrig" ] || fail "left after removal: $uebrig"
+for spur in /usr/share/mime/globs2 /usr/share/mime/XMLnamespaces /usr/share/applications/mimeinfo.cache; do
+  if [ -f "$spur" ] && grep -q 'x-trv-project\|ch\.varnel\.trv' "$spur"; then fail "$spur still names the program"; fi
+done
+$SUDO userdel --remove "$nutzer" 2>/dev/null || fail "the test user could not be removed"
+id "$nutzer" >/dev/null 2>&1 && fail "the test user is still there"
+[ ! -e "$heim" ] || fail "the test user's home is still there"
+trap - EXIT
+echo "ok: package built, checked, installed, run ($bild) and removed"

@@ -1760,8 +1760,8 @@ Das Programm wurde auf den im Handbuch genannten Betriebssystemen sorgfältig ge
         <translation>Version:</translation>
     </message>
     <message>
-        <source>TRV - 1.0.3</source>
-        <translation>TRV - 1.0.3</translation>
+        <source>TRV - %1</source>
+        <translation>TRV - %1</translation>
     </message>
     <message>
         <source>Created on:</source>

@@ -1741,7 +1741,7 @@ The program has been tested with care on the operating systems named in the manu
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>TRV - 1.0.3</source>
+        <source>TRV - %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1760,8 +1760,8 @@ El programa se ha probado cuidadosamente en los sistemas operativos indicados en
         <translation>Versión:</translation>
     </message>
     <message>
-        <source>TRV - 1.0.3</source>
-        <translation>TRV - 1.0.3</translation>
+        <source>TRV - %1</source>
+        <translation>TRV - %1</translation>
     </message>
     <message>
         <source>Created on:</source>

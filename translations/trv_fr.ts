@@ -1760,8 +1760,8 @@ Le programme a été testé avec soin sur les systèmes d&apos;exploitation indi
         <translation>Version :</translation>
     </message>
     <message>
-        <source>TRV - 1.0.3</source>
-        <translation>TRV - 1.0.3</translation>
+        <source>TRV - %1</source>
+        <translation>TRV - %1</translation>
     </message>
     <message>
         <source>Created on:</source>

@@ -1760,8 +1760,8 @@ Il programma è stato testato con cura sui sistemi operativi indicati nel manual
         <translation>Versione:</translation>
     </message>
     <message>
-        <source>TRV - 1.0.3</source>
-        <translation>TRV - 1.0.3</translation>
+        <source>TRV - %1</source>
+        <translation>TRV - %1</translation>
     </message>
     <message>
         <source>Created on:</source>

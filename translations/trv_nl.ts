@@ -1756,8 +1756,8 @@ Het programma is zorgvuldig getest op de besturingssystemen die in de handleidin
         <translation>Versie:</translation>
     </message>
     <message>
-        <source>TRV - 1.0.3</source>
-        <translation>TRV - 1.0.3</translation>
+        <source>TRV - %1</source>
+        <translation>TRV - %1</translation>
     </message>
     <message>
         <source>Created on:</source>

@@ -29,6 +29,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("trv"));
+    // The desktop entry's name: the window's application id on Wayland and the startup
+    // notification's; X11 docks match WM_CLASS "trv" through the entry's StartupWMClass.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ch.varnel.trv"));
     QApplication::setApplicationDisplayName(
         QCoreApplication::translate("Projektbefehle", "Varnel - TRV / ZEDE Shear Connectors"));
     trv::Tooltipzeiten tooltips(app);

@@ -4,7 +4,9 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <algorithm>
@@ -88,6 +90,24 @@ private:
     bool aktiv_ = false;
 };
 
+// Whether the desktop has an application for the document's type. The opener itself cannot
+// say: it is started detached, and its start counts as success even when it then finds
+// nothing to open the file with. Without xdg-mime (xdg-utils) the opener's start decides.
+bool HatProgrammFuer(const QFileInfo& datei) {
+    const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (xdgMime.isEmpty()) {
+        return true;
+    }
+    const QString typ = QMimeDatabase().mimeTypeForFile(datei).name();
+    QProcess abfrage;
+    abfrage.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"), typ});
+    if (!abfrage.waitForFinished(10000) || abfrage.exitStatus() != QProcess::NormalExit) {
+        abfrage.kill();
+        return true; // undecided: leave it to the opener
+    }
+    return !abfrage.readAllStandardOutput().trimmed().isEmpty();
+}
+
 } // namespace
 
 TWinexecute::TWinexecute(QObject* eltern) : QObject(eltern) {}
@@ -135,6 +155,9 @@ int TWinexecute::Starten() const {
                                        QDir::currentPath())
                    ? Erfolg
                    : KeinProgramm;
+    }
+    if (!HatProgrammFuer(datei)) {
+        return KeinProgramm;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(datei.absoluteFilePath())) ? Erfolg
                                                                                     : KeinProgramm;

@@ -37,6 +37,29 @@ void Schreiben(const QString& pfad, const QByteArray& inhalt) {
     datei.write(inhalt);
 }
 
+// A desktop whose xdg-mime names the given application for every type (none: empty), put first
+// on PATH for the life of the object; it notes the type it was asked about.
+class Desktop {
+public:
+    explicit Desktop(const QString& programm) : altPath_(qgetenv("PATH")) {
+        const QString skript = ordner_.filePath(QStringLiteral("xdg-mime"));
+        Schreiben(skript, QStringLiteral("#!/bin/sh\necho \"$3\" > \"%1\"\necho %2\n")
+                              .arg(ordner_.filePath(QStringLiteral("typ")), programm)
+                              .toUtf8());
+        QFile::setPermissions(skript, QFile::permissions(skript) | QFile::ExeOwner);
+        qputenv("PATH", ordner_.path().toLocal8Bit() + ':' + altPath_);
+    }
+    ~Desktop() { qputenv("PATH", altPath_); }
+    QByteArray GefragterTyp() const {
+        QFile datei(ordner_.filePath(QStringLiteral("typ")));
+        return datei.open(QIODevice::ReadOnly) ? datei.readAll().trimmed() : QByteArray();
+    }
+
+private:
+    QTemporaryDir ordner_;
+    QByteArray altPath_;
+};
+
 QByteArray Lesen(const QString& pfad) {
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
@@ -186,14 +209,30 @@ TEST(HandbuchTest, HandbuchWirdAusSeinemOrdnerGeoeffnet) {
     QTemporaryDir daten;
     Schreiben(daten.filePath(QStringLiteral("TRV Manual.pdf")), "%PDF-1.4\n");
     const QString vorher = QDir::currentPath();
+    Desktop desktop(QStringLiteral("betrachter.desktop"));
     Oeffner oeffner;
     Testrueckfragen fragen;
     EXPECT_TRUE(HandbuchOeffnen({leer.path(), daten.path() + QLatin1Char('/')}, fragen));
+    EXPECT_EQ(desktop.GefragterTyp(), QByteArray("application/pdf"));
     EXPECT_TRUE(fragen.Meldungen.isEmpty());
     ASSERT_EQ(oeffner.Urls.size(), 1);
     EXPECT_EQ(oeffner.Urls[0].toLocalFile(), daten.filePath(QStringLiteral("TRV Manual.pdf")));
     EXPECT_EQ(QDir(oeffner.OrdnerBeimOeffnen).canonicalPath(), QDir(daten.path()).canonicalPath());
     EXPECT_EQ(QDir::currentPath(), vorher);
+}
+
+// No application for PDF files: the desktop's opener would start and find nothing, so the
+// command says so instead of handing the file over.
+TEST(HandbuchTest, OhneProgrammFuerPdfDieStartmeldung) {
+    QTemporaryDir daten;
+    Schreiben(daten.filePath(QStringLiteral("TRV Manual.pdf")), "%PDF-1.4\n");
+    Desktop desktop{QString()};
+    Oeffner oeffner;
+    Testrueckfragen fragen;
+    EXPECT_FALSE(HandbuchOeffnen({daten.path()}, fragen));
+    EXPECT_EQ(fragen.Meldungen,
+              QStringList{QStringLiteral("Application not found to start selected file")});
+    EXPECT_TRUE(oeffner.Urls.isEmpty());
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "files/Ressourcen.h"
 #include "printing/Druckbilder.h"
 
+#include "Programmversion.h"
+
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -113,7 +115,8 @@ void TfrmAbout::retranslateUi() {
     lblProgramm_->setText(tr("Varnel - TRV / ZEDE Shear Connectors"));
     lblZweck_->setText(tr("This program will enable the calculation of TRV and ZEDE shear "
                           "connectors supporting higher transverse loads"));
-    lblVersion_->setText(tr("Version:") + QLatin1Char(' ') + tr("TRV - 1.0.3"));
+    lblVersion_->setText(tr("Version:") + QLatin1Char(' ') +
+                         tr("TRV - %1").arg(QStringLiteral(TRV_PROGRAMMVERSION)));
     lblDatum_->setText(tr("Created on:") + QLatin1Char(' ') + tr("10.06.2009"));
     QStringList kontakt = Kontaktzeilen();
     // The company line heads the block; the country follows the address lines.
