@@ -83,7 +83,10 @@ TKZwischendatei::TKZwischendatei(const fs::path& ziel) {
     std::string muster = (Ordner(ziel_) / name).string();
     const int fd = ::mkstemp(muster.data());
     if (fd < 0) {
-        fehler_ = Grund("cannot create a temporary file");
+        // Says where: the reason alone ("No such file or directory") names no place.
+        const int nummer = errno;
+        fehler_ =
+            "cannot write into the folder " + Ordner(ziel_).string() + ": " + std::strerror(nummer);
         return;
     }
     pfad_ = muster;

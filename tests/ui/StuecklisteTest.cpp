@@ -526,6 +526,15 @@ TEST_F(Fenster, ExportJeTypMitErsetzterEndung) {
     fenster_->Exportieren();
     EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files).size(), 4); // txt, bmp, jpg, svg
     EXPECT_TRUE(fragen_.Meldungen.isEmpty());
+    // A picture into a folder that is not there: the message names the file it could not
+    // write and the folder.
+    exportieren(1, QStringLiteral("no/such/plan.bmp"));
+    ASSERT_EQ(fragen_.Meldungen.size(), 1);
+    EXPECT_TRUE(fragen_.Meldungen[0].contains(ordner_.filePath(QStringLiteral("no/such/plan.bmp"))))
+        << fragen_.Meldungen[0].toStdString();
+    EXPECT_TRUE(fragen_.Meldungen[0].contains(QStringLiteral("cannot write into the folder")));
+    EXPECT_FALSE(QFile::exists(ordner_.filePath(QStringLiteral("no/such/plan.bmp"))));
+    fragen_.Meldungen.clear();
     std::string fehler;
     EXPECT_FALSE(StuecklisteExportSchreiben(ordner_.filePath(QStringLiteral("no/such/plan.txt")),
                                             StuecklistenExportTyp::Text, vorschau, {},

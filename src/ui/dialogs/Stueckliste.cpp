@@ -9,6 +9,7 @@
 #include "ui/dialogs/Stuecklistenmodell.h"
 #include "ui/dialogs/Textgrenze.h"
 #include "ui/hilfe/Hilfe.h"
+#include "ui/main/Bildexport.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektzustand.h"
 #include "ui/main/Rueckfragen.h"
@@ -507,7 +508,10 @@ void TfrmStueckliste::Exportieren() {
                                         fehler);
     }
     if (!ok) {
-        fragen_.Meldung(Q(fehler));
+        // The text export has its own message; a picture names the file it could not write.
+        fragen_.Meldung(typ == StuecklistenExportTyp::Text
+                            ? Q(fehler)
+                            : Bildexport::Speicherfehler(datei, fehler));
     }
 }
 
