@@ -266,8 +266,8 @@ void TfrmStueckliste::retranslateUi() {
         const auto s = static_cast<std::size_t>(i);
         const int breite = i == 0 ? 45 : fm.horizontalAdvance(texte[s]) + 25;
         breite_[s] = std::clamp(breite, minBreite_[s], maxBreite_[s]);
-        hcStueckliste->setSectionHidden(i, maxBreite_[s] == 0);
-        if (maxBreite_[s] > 0) {
+        // The sections that are never shown are not columns of the table at all.
+        if (i < hcStueckliste->count()) {
             hcStueckliste->resizeSection(i, breite_[s]);
         }
     }
@@ -391,10 +391,6 @@ void TfrmStueckliste::SpaltenbreiteGeaendert(int spalte, int neu) {
         return;
     }
     const auto s = static_cast<std::size_t>(spalte);
-    if (hcStueckliste->isSectionHidden(spalte)) {
-        breite_[s] = 0;
-        return;
-    }
     const int erlaubt = std::clamp(neu, minBreite_[s], maxBreite_[s]);
     if (erlaubt != neu) {
         hcStueckliste->resizeSection(spalte, erlaubt); // comes back here with the allowed width

@@ -119,7 +119,7 @@ QVariant TStuecklistenModell::headerData(int abschnitt, Qt::Orientation richtung
 }
 
 void TStuecklistenModell::SetSpaltentitel(const QStringList& titel) {
-    titel_ = titel;
+    titel_ = titel.mid(0, Spalten);
     emit headerDataChanged(Qt::Horizontal, 0, Spalten - 1);
 }
 

@@ -20,7 +20,9 @@ public:
         AnzahlDorne = 3,
         Bezeichnung = 4,
         Summe = 5,
-        Spalten = 11, // columns 6 to 10 are kept hidden
+        // The further sections of the schedule header (status, number, ...) are never shown;
+        // as empty columns they would only be read out.
+        Spalten = 6,
     };
 
     explicit TStuecklistenModell(Stuecklistenbearbeitung& bearbeitung, QObject* eltern = nullptr);
@@ -32,7 +34,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int abschnitt, Qt::Orientation richtung, int rolle) const override;
 
-    // Titles of the columns, in their order.
+    // Titles of the columns, in their order (further ones are left out).
     void SetSpaltentitel(const QStringList& titel);
     // The working copy was loaded anew.
     void Neuladen();
