@@ -32,7 +32,7 @@ wait \$pid 2>/dev/null || true
 exit \$status
 SCRIPT
 dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/ablauf.sh" 2> "$work/fehler.log" \
-  || { echo "reading through AT-SPI failed"; cat "$work/gelesen.txt" "$work/fehler.log" | tail -20; exit 1; }
+  || { echo "reading through AT-SPI failed"; tail -20 "$work/gelesen.txt" "$work/fehler.log" "$work/trv.log"; exit 1; }
 cat "$work/gelesen.txt"
 erwartet=(
   "row 0 checked|Single connector at column corner|6|1|TRV 30|6"
