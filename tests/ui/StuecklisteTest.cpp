@@ -372,8 +372,9 @@ TEST_F(Fenster, EigeneAenderungDesZaehlersAendertKeinenEintrag) {
     Anzahl()->setValue(42);
     EXPECT_EQ(fenster_->Arbeitskopie().Eintraege(), vorher);
     // The same value typed by the user changes the selected entry.
-    AnzahlTippen(4);
-    EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(2), stk::Summe), "20");
+    AnzahlTippen(12);
+    EXPECT_EQ(Anzahl()->value(), 12);
+    EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(2), stk::Summe), "60");
     EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(1), stk::Summe), "6");
 }
 
