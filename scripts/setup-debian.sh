@@ -11,7 +11,7 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
   clang libclang-rt-14-dev ccache \
   fontconfig fonts-dejavu-core fonts-liberation2 \
   xvfb xauth x11-utils imagemagick poppler-utils librsvg2-bin python3-ezdxf librecad time locales \
-  xdotool qt6-documentation-tools libqt6sql6-sqlite \
+  xdotool qt6-documentation-tools libqt6sql6-sqlite dbus at-spi2-core python3-pyatspi \
   lintian desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
   dpkg-dev file
 # A comma-decimal locale for the tests that check independence of the process locale.

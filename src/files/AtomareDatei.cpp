@@ -92,8 +92,10 @@ TKZwischendatei::TKZwischendatei(const fs::path& ziel) {
     std::string muster = (Ordner(ziel_) / name).string();
     const int fd = ::mkstemp(muster.data());
     if (fd < 0) {
+        // Says where: the reason alone ("No such file or directory") names no place.
         systemfehler_ = errno;
-        fehler_ = Grund("cannot create a temporary file");
+        fehler_ = "cannot write into the folder " + Ordner(ziel_).string() + ": " +
+                  std::strerror(systemfehler_);
         return;
     }
     pfad_ = muster;

@@ -3,16 +3,21 @@
 #include "Testrueckfragen.h"
 #include "printing/Seitenmasse.h"
 #include "ui/main/Druckerwahl.h"
+#include "ui/main/Filterdialog.h"
 #include "ui/main/Projektbefehle.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QLineEdit>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -176,7 +181,51 @@ TEST(BildexportTest, SchreibfehlerWirdGemeldetUndLaesstKeineDatei) {
     EXPECT_FALSE(u.export_.BildExportieren(Bildquelle::Skizze, Bildschirmbild({50, 50})));
     ASSERT_EQ(u.fragen.Meldungen.size(), 1);
     EXPECT_TRUE(u.fragen.Meldungen[0].contains(ziel));
+    // The reason says where, not only that a temporary file could not be made.
+    EXPECT_TRUE(u.fragen.Meldungen[0].contains(QStringLiteral("cannot write into the folder ") +
+                                               ordner.filePath(QStringLiteral("fehlt"))))
+        << u.fragen.Meldungen[0].toStdString();
     EXPECT_FALSE(QFile::exists(ziel));
+}
+
+// The real save dialog of the exports proposes "*." and the type's extension as the name, in
+// the folder of the last export; Save with the proposal left as it is writes nothing.
+TEST(BildexportTest, DialogSchlaegtSternUndEndungVor) {
+    QTemporaryDir ordner;
+    QWidget fenster;
+    QtFilterdialog dialog(&fenster);
+    const Filterdialogdaten daten{QStringLiteral("Export"),
+                                  {QStringLiteral("SVG (*.svg)"), QStringLiteral("Bitmap (*.bmp)")},
+                                  2,
+                                  ordner.filePath(QStringLiteral("*.bmp")),
+                                  &Bildexport::EndungFuerFilter};
+    const auto antworten = [](std::function<void(QFileDialog&)> handeln) {
+        QTimer::singleShot(0, [handeln] {
+            auto* offen = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(offen, nullptr);
+            handeln(*offen);
+        });
+    };
+    QString vorgeschlagen;
+    QString verzeichnis;
+    antworten([&](QFileDialog& offen) {
+        vorgeschlagen = offen.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->text();
+        verzeichnis = offen.directory().absolutePath();
+        static_cast<QDialog&>(offen).accept(); // Save, as the user clicks it
+    });
+    EXPECT_FALSE(dialog.DateiZumSpeichern(daten).has_value());
+    EXPECT_EQ(vorgeschlagen, QStringLiteral("*.bmp"));
+    EXPECT_EQ(verzeichnis, QDir(ordner.path()).absolutePath());
+
+    antworten([&](QFileDialog& offen) {
+        offen.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+            ->setText(ordner.filePath(QStringLiteral("plan")));
+        static_cast<QDialog&>(offen).accept(); // Save, as the user clicks it
+    });
+    const std::optional<Filterwahl> wahl = dialog.DateiZumSpeichern(daten);
+    ASSERT_TRUE(wahl.has_value());
+    EXPECT_EQ(wahl->Datei, ordner.filePath(QStringLiteral("plan.bmp")));
+    EXPECT_EQ(wahl->Filter, 2);
 }
 
 TEST(BildexportTest, ZwischenablageErhaeltDasBild) {

@@ -7,12 +7,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -316,6 +319,64 @@ TEST(ProjektverwaltungTest, AFileOfAnotherProgramGivesItsMessageAndNoRows) {
               QStringList{QStringLiteral("The file is not a valid Varnel - TRV File")});
     EXPECT_TRUE(fenster.OeffnenKnopf()->isEnabled());
     EXPECT_FALSE(fenster.UebernehmenKnopf()->isEnabled());
+}
+
+// A click into the folder tree selects the folder clicked (a tree that scrolled while the
+// click was handled selected the one that moved under the mouse), and only project files,
+// never folders, are listed as files.
+TEST(ProjektverwaltungTest, ClickedFolderIsSelectedAndFoldersAreNoFiles) {
+    QTemporaryDir ordner;
+    for (int i = 0; i < 60; ++i) {
+        ASSERT_TRUE(
+            QDir(ordner.path()).mkdir(QStringLiteral("Folder %1").arg(i, 2, 10, QLatin1Char('0'))));
+    }
+    const QString ziel = ordner.filePath(QStringLiteral("Folder 28"));
+    ASSERT_TRUE(QDir(ziel).mkdir(QStringLiteral("Folder.TRV")));
+    ASSERT_TRUE(QFile::copy(DreiPositionen, ziel + QStringLiteral("/drei.TRV")));
+    Umgebung u;
+    TfrmProjektverwaltung fenster(u.befehle, u.fragen);
+    // As the window opens in the folder of the last time.
+    fenster.OrdnerWaehlen(ordner.filePath(QStringLiteral("Folder 30")));
+    fenster.resize(760, 560);
+    fenster.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    auto* baum = fenster.findChild<QTreeView*>(QStringLiteral("DirectoryListBox"));
+    ASSERT_NE(baum, nullptr);
+    auto* ordnerModell = qobject_cast<QFileSystemModel*>(baum->model());
+    ASSERT_NE(ordnerModell, nullptr);
+    // The folders are listed and sorted in the background: their rows move meanwhile.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return ordnerModell->rowCount(ordnerModell->index(ordner.path())) == 60; }));
+    const QPersistentModelIndex gesucht = ordnerModell->index(ziel);
+    // Loaded, sorted and "Folder 30" brought to the middle of the tree, two rows below the
+    // folder to click.
+    const QPersistentModelIndex mitte =
+        ordnerModell->index(ordner.filePath(QStringLiteral("Folder 30")));
+    const auto inSicht = [&] {
+        const QRect bereich = baum->viewport()->rect();
+        return bereich.contains(baum->visualRect(gesucht)) &&
+               bereich.contains(baum->visualRect(mitte));
+    };
+    ASSERT_TRUE(QTest::qWaitFor(inSicht));
+    QTest::qWait(100);
+    ASSERT_TRUE(inSicht());
+    const QRect zeile = baum->visualRect(gesucht);
+    ASSERT_LT(zeile.bottom(), baum->visualRect(mitte).top());
+
+    QTest::mouseClick(baum->viewport(), Qt::LeftButton, {}, zeile.center());
+    const QModelIndexList gewaehlt = baum->selectionModel()->selectedRows();
+    ASSERT_EQ(gewaehlt.size(), 1);
+    EXPECT_EQ(ordnerModell->filePath(gewaehlt.front()), ziel);
+    EXPECT_EQ(QPersistentModelIndex(baum->currentIndex()), gesucht);
+    EXPECT_EQ(fenster.Ordner(), ziel);
+    // The folder "Folder.TRV" is no project file.
+    QAbstractItemModel* dateien = fenster.Dateiliste()->model();
+    ASSERT_EQ(dateien->rowCount(), 1);
+    EXPECT_EQ(dateien->index(0, 0).data().toString(), QStringLiteral("drei.TRV"));
+    // Clicking the file lists its positions.
+    QTest::mouseClick(fenster.Dateiliste()->viewport(), Qt::LeftButton, {},
+                      fenster.Dateiliste()->visualRect(dateien->index(0, 0)).center());
+    EXPECT_EQ(fenster.Positionsliste()->topLevelItemCount(), 3);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "files/Ressourcen.h"
 #include "schedule/Stuecklistenregeln.h"
 #include "ui/dialogs/StuecklisteExport.h"
+#include "ui/dialogs/Stuecklistenmodell.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektbefehle.h"
 #include "ui/main/Projektzustand.h"
@@ -18,13 +19,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -117,15 +119,34 @@ protected:
         EXPECT_NE(kind, nullptr) << name;
         return kind;
     }
-    QListWidget* Liste() { return Kind<QListWidget>("clboxStueckliste"); }
+    QTableView* Liste() { return Kind<QTableView>("clboxStueckliste"); }
+    QAbstractItemModel* Modell() { return Liste()->model(); }
+    QVariant Zelle(int zeile, int spalte, int rolle = Qt::DisplayRole) {
+        return Modell()->index(zeile, spalte).data(rolle);
+    }
+    int Zeilen() { return Modell()->rowCount(); }
+    int GewaehlteZeile() {
+        const QModelIndexList zeilen = Liste()->selectionModel()->selectedRows();
+        return zeilen.isEmpty() ? -1 : zeilen.front().row();
+    }
     QSpinBox* Anzahl() { return Kind<QSpinBox>("seditAnzahlPos"); }
     void Klicken(const char* knopf) { QTest::mouseClick(Kind<QPushButton>(knopf), Qt::LeftButton); }
-    // A click on row zeile: into its check box, or onto its text.
+    // A click on row zeile: into its check box, or onto its position text.
     void ZeileKlicken(int zeile, bool haken) {
-        const QRect r = Liste()->visualItemRect(Liste()->item(zeile));
-        const QPoint punkt =
-            haken ? QPoint(r.left() + 7, r.center().y())
-                  : QPoint(r.left() + fenster_->Spaltenbreite(0) + 20, r.center().y());
+        const QModelIndex zelle = Modell()->index(zeile, haken ? 0 : 1);
+        QPoint punkt = Liste()->visualRect(zelle).center();
+        if (haken) {
+            // Where the style draws the check box of the cell.
+            QStyleOptionViewItem option;
+            option.initFrom(Liste());
+            option.rect = Liste()->visualRect(zelle);
+            option.features |= QStyleOptionViewItem::HasCheckIndicator;
+            option.showDecorationSelected = true;
+            punkt = Liste()
+                        ->style()
+                        ->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, Liste())
+                        .center();
+        }
         QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, punkt);
     }
     // The user types a number of similar positions for the selected entry.
@@ -164,10 +185,13 @@ TEST_F(Fenster, ZeigtDieArbeitskopieMitSpaltenUndAuswahl) {
     Stueckliste().SetBemerkung({"first remark", "second remark"});
     Oeffnen();
     EXPECT_EQ(fenster_->minimumSize(), QSize(640, 480));
-    ASSERT_EQ(Liste()->count(), 4);
-    EXPECT_EQ(Liste()->item(0)->text(), QStringLiteral("Single connector at column corner"));
-    EXPECT_EQ(Liste()->item(0)->checkState(), Qt::Checked);
-    EXPECT_EQ(Liste()->currentRow(), 0);
+    ASSERT_EQ(Zeilen(), 4);
+    EXPECT_EQ(Zelle(0, 1).toString(), QStringLiteral("Single connector at column corner"));
+    EXPECT_EQ(Zelle(0, 0, Qt::CheckStateRole).toInt(), Qt::Checked);
+    EXPECT_EQ(Zelle(0, 0, Qt::AccessibleTextRole).toString(), QStringLiteral("Active"));
+    EXPECT_EQ(Zelle(0, 4).toString(), QStringLiteral("TRV 30"));
+    EXPECT_EQ(Zelle(0, 2).toString(), QStringLiteral("6"));
+    EXPECT_EQ(GewaehlteZeile(), 0);
     EXPECT_EQ(Anzahl()->value(), 6);
     EXPECT_EQ(fenster_->AktuelleAuswahl(),
               QStringLiteral("Position: Single connector at column corner  /  TRV 30"));
@@ -184,8 +208,9 @@ TEST_F(Fenster, ZeigtDieArbeitskopieMitSpaltenUndAuswahl) {
         EXPECT_EQ(kopf->sectionSize(i), fenster_->Spaltenbreite(i));
         EXPECT_GE(fenster_->Spaltenbreite(i), 30);
     }
+    // The hidden sections are no columns: a reader would only read empty cells.
+    EXPECT_EQ(kopf->count(), 6);
     for (int i = 6; i < TfrmStueckliste::Spalten; ++i) {
-        EXPECT_TRUE(kopf->isSectionHidden(i));
         EXPECT_EQ(fenster_->Spaltenbreite(i), 0);
     }
     // "Position" is padded with blanks, so its column is wider than "No. pos.".
@@ -195,17 +220,83 @@ TEST_F(Fenster, ZeigtDieArbeitskopieMitSpaltenUndAuswahl) {
     EXPECT_EQ(kopf->sectionSize(1), 600);
     kopf->resizeSection(0, 5);
     EXPECT_EQ(fenster_->Spaltenbreite(0), 30);
-    int summe = 0;
+    // The header is the table's own: its columns are the sections.
     for (int i = 0; i < TfrmStueckliste::Spalten; ++i) {
-        summe += fenster_->Spaltenbreite(i);
+        EXPECT_EQ(Liste()->columnWidth(i), fenster_->Spaltenbreite(i)) << i;
     }
-    EXPECT_EQ(Liste()->itemDelegate()->sizeHint({}, Liste()->model()->index(0, 0)).width(), summe);
+    EXPECT_EQ(Modell()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Position"));
 
     // A click on the second row's text selects it and shows its count and designation.
     ZeileKlicken(1, false);
     EXPECT_EQ(Anzahl()->value(), 2);
     EXPECT_EQ(fenster_->AktuelleAuswahl(),
               QStringLiteral("Position: Slab to slab, 6 m, constant load  /  TRV 22"));
+}
+
+// The list is a table edited through its model: a count typed into its cell, check marks
+// clicked and switched with Space, and a remark typed reach the project saved afterwards.
+TEST_F(Fenster, ZellenBearbeitetUndImProjektGespeichert) {
+    Oeffnen();
+    const QModelIndex anzahl = Modell()->index(1, TStuecklistenModell::AnzahlPos);
+    const QPoint mitte = Liste()->visualRect(anzahl).center();
+    QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, mitte);
+    QTest::mouseDClick(Liste()->viewport(), Qt::LeftButton, {}, mitte);
+    auto* editor = qobject_cast<QSpinBox*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->minimum(), 1);
+    EXPECT_EQ(editor->maximum(), 99999);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("7"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the view takes the typed value over when it gets back
+    EXPECT_EQ(Zelle(1, TStuecklistenModell::AnzahlPos).toString(), QStringLiteral("7"));
+    EXPECT_EQ(Zelle(1, TStuecklistenModell::Summe).toString(), QStringLiteral("35"));
+    // The selected entry's spin edit shows the count typed into the list.
+    EXPECT_EQ(GewaehlteZeile(), 1);
+    EXPECT_EQ(Anzahl()->value(), 7);
+    // Only the rules' counts are taken; the position text is not editable.
+    EXPECT_FALSE(Modell()->setData(anzahl, 0, Qt::EditRole));
+    EXPECT_FALSE(Modell()->setData(Modell()->index(1, TStuecklistenModell::Position),
+                                   QStringLiteral("x"), Qt::EditRole));
+    EXPECT_EQ(Zelle(1, TStuecklistenModell::AnzahlPos).toString(), QStringLiteral("7"));
+
+    // The first entry's check mark clicked off.
+    ZeileKlicken(0, true);
+    EXPECT_EQ(Zelle(0, 0, Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    EXPECT_EQ(Zelle(0, 0, Qt::AccessibleTextRole).toString(), QStringLiteral("Not active"));
+    // Space on the third entry switches it off and on again, the fourth off.
+    ZeileKlicken(2, false);
+    QTest::keyClick(Liste(), Qt::Key_Space);
+    EXPECT_EQ(Zelle(2, 0, Qt::CheckStateRole).toInt(), Qt::Unchecked);
+    QTest::keyClick(Liste(), Qt::Key_Space);
+    EXPECT_EQ(Zelle(2, 0, Qt::CheckStateRole).toInt(), Qt::Checked);
+    QTest::keyClick(Liste(), Qt::Key_Down);
+    QTest::keyClick(Liste(), Qt::Key_Space);
+    EXPECT_EQ(Zelle(3, 0, Qt::CheckStateRole).toInt(), Qt::Unchecked);
+
+    auto* memo = Kind<QPlainTextEdit>("memoZusatztext");
+    memo->setFocus();
+    memo->selectAll();
+    QTest::keyClicks(memo, QStringLiteral("lot 1"));
+    QTest::keyClick(memo, Qt::Key_Return);
+    QTest::keyClicks(memo, QStringLiteral("lot 2"));
+    QTest::keyClick(memo, Qt::Key_Return);
+    Klicken("OKBtn");
+
+    const QString datei = ordner_.filePath(QStringLiteral("geplant.TRV"));
+    fragen_.Dateien = {datei};
+    ASSERT_TRUE(Projektbefehle(zustand_, fragen_).SpeichernUnter());
+    Projektzustand gelesen{TKIniDatei{}, TKRegional::Standard()};
+    ASSERT_TRUE(Projektbefehle(gelesen, fragen_).ProjektLaden(datei));
+    const TKStueckliste& s = gelesen.Modell().Stueckliste();
+    ASSERT_EQ(s.AnzEintraege(), 4);
+    EXPECT_EQ(Feld(s.GetEintrag(2), stk::AnzahlPos), "7");
+    EXPECT_EQ(Feld(s.GetEintrag(2), stk::Summe), "35");
+    EXPECT_EQ((std::vector<bool>{IstAktiv(s.GetEintrag(1)), IstAktiv(s.GetEintrag(2)),
+                                 IstAktiv(s.GetEintrag(3)), IstAktiv(s.GetEintrag(4))}),
+              (std::vector<bool>{false, true, true, false}));
+    EXPECT_EQ(s.GetBemerkung(), (std::vector<std::string>{"lot 1", "lot 2"}));
+    EXPECT_TRUE(fragen_.Meldungen.isEmpty()) << fragen_.Meldungen.join('\n').toStdString();
 }
 
 TEST_F(Fenster, SchliessenOhneZurueckLaesstDieStuecklisteUnveraendert) {
@@ -222,7 +313,7 @@ TEST_F(Fenster, SchliessenOhneZurueckLaesstDieStuecklisteUnveraendert) {
     // Opened again, the window shows the project's schedule, not the discarded changes.
     fenster_->show();
     EXPECT_EQ(fenster_->Arbeitskopie().Eintraege(), vorher);
-    EXPECT_EQ(Liste()->item(0)->checkState(), Qt::Checked);
+    EXPECT_EQ(Zelle(0, 0, Qt::CheckStateRole).toInt(), Qt::Checked);
 }
 
 TEST_F(Fenster, ZurueckSpeichertDieAenderungen) {
@@ -281,8 +372,9 @@ TEST_F(Fenster, EigeneAenderungDesZaehlersAendertKeinenEintrag) {
     Anzahl()->setValue(42);
     EXPECT_EQ(fenster_->Arbeitskopie().Eintraege(), vorher);
     // The same value typed by the user changes the selected entry.
-    AnzahlTippen(4);
-    EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(2), stk::Summe), "20");
+    AnzahlTippen(12);
+    EXPECT_EQ(Anzahl()->value(), 12);
+    EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(2), stk::Summe), "60");
     EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(1), stk::Summe), "6");
 }
 
@@ -290,20 +382,21 @@ TEST_F(Fenster, LetztenEintragLoeschenHinterlaesstLeereListe) {
     Oeffnen();
     ZeileKlicken(2, false);
     Klicken("BitBtnLoeschen");
-    ASSERT_EQ(Liste()->count(), 3);
+    ASSERT_EQ(Zeilen(), 3);
     EXPECT_EQ(Feld(fenster_->Arbeitskopie().GetEintrag(3), stk::Position),
               "Slab to slab, 12 m, load profile");
-    EXPECT_TRUE(Liste()->selectedItems().isEmpty());
+    EXPECT_EQ(Zelle(2, 1).toString(), QStringLiteral("Slab to slab, 12 m, load profile"));
+    EXPECT_EQ(GewaehlteZeile(), -1);
     EXPECT_TRUE(fenster_->AktuelleAuswahl().isEmpty());
     // Nothing selected: Delete does nothing.
     Klicken("BitBtnLoeschen");
-    EXPECT_EQ(Liste()->count(), 3);
+    EXPECT_EQ(Zeilen(), 3);
     for (int rest = 3; rest > 0; --rest) {
         ZeileKlicken(0, false);
         EXPECT_FALSE(fenster_->AktuelleAuswahl().isEmpty());
         Klicken("BitBtnLoeschen");
     }
-    EXPECT_EQ(Liste()->count(), 0);
+    EXPECT_EQ(Zeilen(), 0);
     EXPECT_EQ(fenster_->Arbeitskopie().AnzEintraege(), 0);
     EXPECT_TRUE(fenster_->AktuelleAuswahl().isEmpty());
     Klicken("OKBtn");
@@ -315,8 +408,8 @@ TEST_F(Fenster, LeereStuecklisteZeigtNurDieBemerkung) {
     Stueckliste().EintraegeLoeschen();
     Stueckliste().SetBemerkung({"nothing to deliver yet"});
     Oeffnen();
-    EXPECT_EQ(Liste()->count(), 0);
-    EXPECT_TRUE(Liste()->selectedItems().isEmpty());
+    EXPECT_EQ(Zeilen(), 0);
+    EXPECT_EQ(GewaehlteZeile(), -1);
     EXPECT_TRUE(fenster_->AktuelleAuswahl().isEmpty());
     EXPECT_EQ(Kind<QPlainTextEdit>("memoZusatztext")->toPlainText(),
               QStringLiteral("nothing to deliver yet"));
@@ -435,6 +528,15 @@ TEST_F(Fenster, ExportJeTypMitErsetzterEndung) {
     fenster_->Exportieren();
     EXPECT_EQ(QDir(ordner_.path()).entryList(QDir::Files).size(), 4); // txt, bmp, jpg, svg
     EXPECT_TRUE(fragen_.Meldungen.isEmpty());
+    // A picture into a folder that is not there: the message names the file it could not
+    // write and the folder.
+    exportieren(1, QStringLiteral("no/such/plan.bmp"));
+    ASSERT_EQ(fragen_.Meldungen.size(), 1);
+    EXPECT_TRUE(fragen_.Meldungen[0].contains(ordner_.filePath(QStringLiteral("no/such/plan.bmp"))))
+        << fragen_.Meldungen[0].toStdString();
+    EXPECT_TRUE(fragen_.Meldungen[0].contains(QStringLiteral("cannot write into the folder")));
+    EXPECT_FALSE(QFile::exists(ordner_.filePath(QStringLiteral("no/such/plan.bmp"))));
+    fragen_.Meldungen.clear();
     std::string fehler;
     EXPECT_FALSE(StuecklisteExportSchreiben(ordner_.filePath(QStringLiteral("no/such/plan.txt")),
                                             StuecklistenExportTyp::Text, vorschau, {},

@@ -1,4 +1,5 @@
 #include "ui/dialogs/Zoom.h"
+#include "Hauptfenster.h"
 #include "Testfilterdialog.h"
 #include "Testrueckfragen.h"
 #include "ui/main/Bildexport.h"
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -99,6 +101,28 @@ TEST(ZoomTest, KnoepfeKopierenExportierenUndSchliessen) {
 
     QTest::mouseClick(schliessen, Qt::LeftButton);
     EXPECT_FALSE(u.zoom.isVisible());
+}
+
+// A tool window of the main window: the window manager keeps it in front of the main window
+// while the user works there, and its title bar offers maximise and close only.
+TEST(ZoomTest, WerkzeugfensterVorDemHauptfenster) {
+    Hauptfenster h;
+    auto* zoom = h->findChild<TfrmZoom*>();
+    ASSERT_NE(zoom, nullptr);
+    EXPECT_EQ(zoom->parentWidget(), h.fenster.get());
+    EXPECT_EQ(zoom->windowType(), Qt::Tool);
+    const Qt::WindowFlags art = zoom->windowFlags();
+    EXPECT_TRUE(art.testFlag(Qt::CustomizeWindowHint));
+    EXPECT_TRUE(art.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(art.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(art.testFlag(Qt::WindowMinimizeButtonHint));
+    zoom->Zeigen();
+    ASSERT_NE(zoom->windowHandle(), nullptr);
+    EXPECT_EQ(zoom->windowHandle()->transientParent(), h->windowHandle());
+    // Working in the main window again leaves it open.
+    h->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(h.fenster.get()));
+    EXPECT_TRUE(zoom->isVisible());
 }
 
 } // namespace

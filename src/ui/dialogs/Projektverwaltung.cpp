@@ -36,6 +36,12 @@ QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A folder as the window keeps it: absolute and clean, so the tree's name and a stored one
+// compare equal.
+QString OrdnerName(const QString& ordner) {
+    return ordner.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(ordner).absoluteFilePath());
+}
+
 } // namespace
 
 TfrmProjektverwaltung::TfrmProjektverwaltung(Projektbefehle& befehle, Rueckfragen& fragen,
@@ -117,9 +123,16 @@ TfrmProjektverwaltung::TfrmProjektverwaltung(Projektbefehle& befehle, Rueckfrage
 
     connect(DirectoryListBox_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& aktuell) {
-                if (aktuell.isValid()) {
-                    OrdnerWaehlen(ordnerModell_->filePath(aktuell));
+                const QString ordner =
+                    aktuell.isValid() ? OrdnerName(ordnerModell_->filePath(aktuell)) : QString();
+                if (ordner.isEmpty() || ordner == ordner_) {
+                    return; // nothing, or the folder this window chose itself
                 }
+                // The user's own choice is in view already. Scrolling now, while the view
+                // is still handling the click, would select the folder that moves under the
+                // mouse instead of the one clicked.
+                ordnerBenutzt_ = true;
+                OrdnerSetzen(ordner);
             });
     // The folders load and sort in the background: the chosen one is brought into view each
     // time the tree changes, until the user takes the tree in hand.
@@ -192,9 +205,14 @@ void TfrmProjektverwaltung::changeEvent(QEvent* ereignis) {
 }
 
 void TfrmProjektverwaltung::OrdnerWaehlen(const QString& ordner) {
-    const QString sauber = QDir::cleanPath(ordner);
-    if (sauber == ordner_ || !QFileInfo(sauber).isDir()) {
-        return;
+    if (OrdnerSetzen(OrdnerName(ordner))) {
+        OrdnerZeigen();
+    }
+}
+
+bool TfrmProjektverwaltung::OrdnerSetzen(const QString& sauber) {
+    if (sauber.isEmpty() || sauber == ordner_ || !QFileInfo(sauber).isDir()) {
+        return false;
     }
     ordner_ = sauber;
     auswahl_.SetOrdner(ordner_);
@@ -202,11 +220,11 @@ void TfrmProjektverwaltung::OrdnerWaehlen(const QString& ordner) {
     if (index.isValid() && DirectoryListBox_->currentIndex() != index) {
         DirectoryListBox_->setCurrentIndex(index);
     }
-    OrdnerZeigen();
     DateienLesen();
     FileListBox_->clearSelection();
     datei_.clear();
     PositionenLesen();
+    return true;
 }
 
 void TfrmProjektverwaltung::showEvent(QShowEvent* ereignis) {

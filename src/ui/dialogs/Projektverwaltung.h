@@ -52,6 +52,8 @@ protected:
 private:
     void retranslateUi();
     void OrdnerZeigen();
+    // Lists the folder's files; false when it is the folder shown already or no folder.
+    bool OrdnerSetzen(const QString& sauber);
     void DateienLesen();
     void PositionenLesen();
     void KnoepfeSetzen();

@@ -1,14 +1,15 @@
 #include "ui/dialogs/Stueckliste.h"
 
 #include "files/Ressourcen.h"
-#include "model/Zahlen.h"
 #include "printing/Ausgabedatei.h"
 #include "printing/Seitenrahmen.h"
 #include "printing/StuecklisteDruck.h"
 #include "schedule/Stuecklistenregeln.h"
 #include "ui/dialogs/StuecklisteExport.h"
+#include "ui/dialogs/Stuecklistenmodell.h"
 #include "ui/dialogs/Textgrenze.h"
 #include "ui/hilfe/Hilfe.h"
+#include "ui/main/Bildexport.h"
 #include "ui/main/Druckerwahl.h"
 #include "ui/main/Projektzustand.h"
 #include "ui/main/Rueckfragen.h"
@@ -24,9 +25,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -34,33 +32,22 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
-#include <QStandardItemModel>
 #include <QStyledItemDelegate>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 #include <stdexcept>
 
 namespace trv {
 
 namespace {
 
-constexpr int HakenBreite = 15; // the check box takes the first pixels of every row
-constexpr int MinAnzahl = 1;
-constexpr int MaxAnzahl = 99999;
-
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The whole-number value of a count as the schedule stores it, within the spin edit's range.
-int Anzahl(const std::string& text) {
-    const double wert = std::trunc(TextAlsZahl(text, MinAnzahl));
-    return static_cast<int>(std::clamp(wert, double{MinAnzahl}, double{MaxAnzahl}));
-}
-
-// The designation with the additional item, as the list and the current choice show it.
+// The designation with the additional item, as the current choice shows it.
 QString Bezeichnung(const StuecklistenEintrag& e) {
     QString text = Q(Feld(e, stk::Bezeichnung));
     if (!Feld(e, stk::Zusatz).empty()) {
@@ -69,126 +56,20 @@ QString Bezeichnung(const StuecklistenEintrag& e) {
     return text;
 }
 
-// One owner-drawn row per entry: the check box, then the entry's fields in the columns of
-// the header above the list, clipped to them, and a rule under the texts.
-class StuecklistenZeile : public QStyledItemDelegate {
+// The number of similar positions typed into its cell: the spin edit's range.
+class Anzahlfeld : public QStyledItemDelegate {
 public:
-    StuecklistenZeile(const TKStueckliste& liste,
-                      const std::array<int, TfrmStueckliste::Spalten>& w, QObject* eltern)
-        : QStyledItemDelegate(eltern), liste_(liste), w_(w) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
 
-    void paint(QPainter* p, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem opt(option);
-        initStyleOption(&opt, index);
-        const QWidget* widget = opt.widget;
-        QStyle* stil = widget != nullptr ? widget->style() : QApplication::style();
-        const bool gewaehlt = (opt.state & QStyle::State_Selected) != 0;
-
-        QStyleOptionViewItem grund(opt);
-        grund.text.clear();
-        grund.features &= ~QStyleOptionViewItem::HasCheckIndicator;
-        stil->drawPrimitive(QStyle::PE_PanelItemViewItem, &grund, p, widget);
-
-        QStyleOptionViewItem haken(opt);
-        haken.rect = HakenRechteck(opt);
-        haken.state &= ~QStyle::State_HasFocus;
-        haken.state |= opt.checkState == Qt::Checked ? QStyle::State_On : QStyle::State_Off;
-        stil->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &haken, p, widget);
-
-        const auto& eintraege = liste_.Eintraege();
-        if (index.row() < 0 || index.row() >= static_cast<int>(eintraege.size())) {
-            return;
+    QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(eltern, option, index);
+        if (auto* zahl = qobject_cast<QSpinBox*>(editor)) {
+            zahl->setRange(Stuecklistenbearbeitung::MinAnzahl, Stuecklistenbearbeitung::MaxAnzahl);
+            zahl->setFrame(false);
         }
-        const StuecklistenEintrag& e = eintraege[static_cast<std::size_t>(index.row())];
-        const int h = TextHoehe(opt);
-        const int L = opt.rect.left();
-        const int T = opt.rect.top() + 1;
-        p->save();
-        p->setFont(opt.font);
-        p->setPen(opt.palette.color(gewaehlt ? QPalette::HighlightedText : QPalette::Text));
-        int x = L + w_[0];
-        const auto spalte = [&](int breite, const QString& text) {
-            const QRect feld(x, T, breite, h);
-            p->save();
-            p->setClipRect(feld);
-            p->drawText(feld.adjusted(2, 0, 0, 0),
-                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-            p->restore();
-            x += breite;
-        };
-        spalte(w_[1], Q(Feld(e, stk::Position)));
-        spalte(w_[2], Q(Feld(e, stk::AnzahlPos)));
-        spalte(w_[3], Q(Feld(e, stk::AnzahlDorne)));
-        spalte(w_[4], Bezeichnung(e));
-        spalte(w_[5], Q(Feld(e, stk::Summe)));
-        p->setPen(opt.palette.color(QPalette::Mid));
-        p->drawLine(L, T + h + 1, opt.rect.right(), T + h + 1);
-        p->restore();
+        return editor;
     }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        const int h = TextHoehe(option);
-        int hoehe = std::max(16, h + 3);
-        const auto& eintraege = liste_.Eintraege();
-        if (index.row() >= 0 && index.row() < static_cast<int>(eintraege.size())) {
-            const std::size_t n = eintraege[static_cast<std::size_t>(index.row())].size();
-            // An entry with more than its ten strings gets a line for each further one.
-            hoehe += n > stk::Felder ? static_cast<int>(n - stk::Felder) * h : 0;
-        }
-        int breite = 0;
-        for (int w : w_) {
-            breite += w;
-        }
-        return {breite, hoehe};
-    }
-
-    bool editorEvent(QEvent* ereignis, QAbstractItemModel* modell,
-                     const QStyleOptionViewItem& option, const QModelIndex& index) override {
-        if ((modell->flags(index) & Qt::ItemIsUserCheckable) == 0) {
-            return false;
-        }
-        switch (ereignis->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseButtonRelease: {
-            const auto* maus = static_cast<QMouseEvent*>(ereignis);
-            const QRect bereich(option.rect.left(), option.rect.top(), HakenBreite,
-                                option.rect.height());
-            if (maus->button() != Qt::LeftButton || !bereich.contains(maus->position().toPoint())) {
-                return false;
-            }
-            if (ereignis->type() != QEvent::MouseButtonRelease) {
-                return true;
-            }
-            break;
-        }
-        case QEvent::KeyPress: {
-            const int taste = static_cast<QKeyEvent*>(ereignis)->key();
-            if (taste != Qt::Key_Space && taste != Qt::Key_Select) {
-                return false;
-            }
-            break;
-        }
-        default:
-            return false;
-        }
-        const bool an = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
-        return modell->setData(index, an ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
-    }
-
-private:
-    static int TextHoehe(const QStyleOptionViewItem& option) {
-        return QFontMetrics(option.font).height();
-    }
-    static QRect HakenRechteck(const QStyleOptionViewItem& opt) {
-        const int seite = std::min(13, opt.rect.height() - 2);
-        return {opt.rect.left() + 1, opt.rect.top() + (opt.rect.height() - seite) / 2, seite,
-                seite};
-    }
-
-    const TKStueckliste& liste_;
-    const std::array<int, TfrmStueckliste::Spalten>& w_;
 };
 
 QPushButton* Knopf(QWidget* eltern, const char* name) {
@@ -204,43 +85,44 @@ QPushButton* Knopf(QWidget* eltern, const char* name) {
 
 TfrmStueckliste::TfrmStueckliste(Projektzustand& zustand, Druckerwahl& druckerwahl,
                                  Rueckfragen& fragen, QWidget* eltern)
-    : QDialog(eltern), zustand_(zustand), druckerwahl_(druckerwahl), fragen_(fragen) {
+    : QDialog(eltern), zustand_(zustand), druckerwahl_(druckerwahl), fragen_(fragen),
+      bearbeitung_(zustand.Modell()) {
     setObjectName(QStringLiteral("frmStueckliste"));
     setMinimumSize(640, 480);
     setSizeGripEnabled(true);
 
     pnlListe = new QWidget(this);
-    auto* rahmen = new QFrame(pnlListe);
-    rahmen->setFrameShape(QFrame::StyledPanel);
-    spaltenModell_ = new QStandardItemModel(0, Spalten, this);
-    hcStueckliste = new QHeaderView(Qt::Horizontal, rahmen);
+    modell_ = new TStuecklistenModell(bearbeitung_, this);
+    clboxStueckliste = new QTableView(pnlListe);
+    clboxStueckliste->setObjectName(QStringLiteral("clboxStueckliste"));
+    hcStueckliste = new QHeaderView(Qt::Horizontal, clboxStueckliste);
     hcStueckliste->setObjectName(QStringLiteral("hcStueckliste"));
-    hcStueckliste->setModel(spaltenModell_);
+    clboxStueckliste->setHorizontalHeader(hcStueckliste);
+    clboxStueckliste->setModel(modell_);
+    clboxStueckliste->setSelectionMode(QAbstractItemView::SingleSelection);
+    clboxStueckliste->setSelectionBehavior(QAbstractItemView::SelectRows);
+    clboxStueckliste->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                      QAbstractItemView::EditKeyPressed);
+    clboxStueckliste->setItemDelegateForColumn(TStuecklistenModell::AnzahlPos,
+                                               new Anzahlfeld(clboxStueckliste));
+    clboxStueckliste->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    clboxStueckliste->setWordWrap(false);
+    clboxStueckliste->setShowGrid(false);
+    clboxStueckliste->setAlternatingRowColors(true);
+    clboxStueckliste->verticalHeader()->hide();
+    clboxStueckliste->installEventFilter(this);
     hcStueckliste->setSectionsClickable(false);
     hcStueckliste->setSectionsMovable(false);
     hcStueckliste->setStretchLastSection(false);
     hcStueckliste->setMinimumSectionSize(0);
     hcStueckliste->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     hcStueckliste->setSectionResizeMode(QHeaderView::Interactive);
-    // One line of text: the padded column titles must not wrap into a tall header.
-    hcStueckliste->setFixedHeight(hcStueckliste->fontMetrics().height() + 10);
-    clboxStueckliste = new QListWidget(rahmen);
-    clboxStueckliste->setObjectName(QStringLiteral("clboxStueckliste"));
-    clboxStueckliste->setFrameShape(QFrame::NoFrame);
-    clboxStueckliste->setSelectionMode(QAbstractItemView::SingleSelection);
-    clboxStueckliste->setItemDelegate(
-        new StuecklistenZeile(arbeitskopie_, breite_, clboxStueckliste));
-    clboxStueckliste->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    auto* rahmenLayout = new QVBoxLayout(rahmen);
-    rahmenLayout->setContentsMargins(1, 1, 1, 1);
-    rahmenLayout->setSpacing(0);
-    rahmenLayout->addWidget(hcStueckliste);
-    rahmenLayout->addWidget(clboxStueckliste, 1);
 
     lblAnzahlPos = new QLabel(pnlListe);
     seditAnzahlPos = new QSpinBox(pnlListe);
     seditAnzahlPos->setObjectName(QStringLiteral("seditAnzahlPos"));
-    seditAnzahlPos->setRange(MinAnzahl, MaxAnzahl);
+    seditAnzahlPos->setRange(Stuecklistenbearbeitung::MinAnzahl,
+                             Stuecklistenbearbeitung::MaxAnzahl);
     lblAnzahlPos->setBuddy(seditAnzahlPos);
     lblAktuelleAuswahl = new QLabel(pnlListe);
     stextAktuelleAuswahl = new QLabel(pnlListe);
@@ -266,7 +148,7 @@ TfrmStueckliste::TfrmStueckliste(Projektzustand& zustand, Druckerwahl& druckerwa
     auswahl->setColumnStretch(2, 1);
     auto* listenLayout = new QVBoxLayout(pnlListe);
     listenLayout->setContentsMargins(0, 0, 0, 0);
-    listenLayout->addWidget(rahmen, 1);
+    listenLayout->addWidget(clboxStueckliste, 1);
     listenLayout->addLayout(auswahl);
     listenLayout->addWidget(lblZusatztext);
     listenLayout->addWidget(memoZusatztext);
@@ -316,13 +198,9 @@ TfrmStueckliste::TfrmStueckliste(Projektzustand& zustand, Druckerwahl& druckerwa
 
     connect(hcStueckliste, &QHeaderView::sectionResized, this,
             [this](int spalte, int, int neu) { SpaltenbreiteGeaendert(spalte, neu); });
-    connect(clboxStueckliste->horizontalScrollBar(), &QScrollBar::valueChanged, hcStueckliste,
-            &QHeaderView::setOffset);
-    connect(clboxStueckliste, &QListWidget::itemSelectionChanged, this,
+    connect(clboxStueckliste->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TfrmStueckliste::ZeileGewaehlt);
-    connect(clboxStueckliste, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        HakenGeaendert(clboxStueckliste->row(item), item->checkState() == Qt::Checked);
-    });
+    connect(modell_, &QAbstractItemModel::dataChanged, this, &TfrmStueckliste::ModellGeaendert);
     connect(seditAnzahlPos, &QSpinBox::valueChanged, this, &TfrmStueckliste::AnzahlGeaendert);
     connect(BitBtnLoeschen, &QPushButton::clicked, this, &TfrmStueckliste::PositionLoeschen);
     connect(BitBtnVorschau, &QPushButton::clicked, this, &TfrmStueckliste::Vorschau);
@@ -378,19 +256,22 @@ void TfrmStueckliste::retranslateUi() {
     for (int i = 1; i < Spalten; ++i) {
         texte[static_cast<std::size_t>(i)] = Q(TKTextlisten::Text(spalten, i - 1));
     }
+    QStringList titel;
+    for (const QString& text : texte) {
+        titel << text.trimmed(); // the blanks only widen the column; a reader need not hear them
+    }
+    modell_->SetSpaltentitel(titel);
     const QFontMetrics fm(hcStueckliste->font());
     for (int i = 0; i < Spalten; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        spaltenModell_->setHeaderData(i, Qt::Horizontal, texte[s]);
         const int breite = i == 0 ? 45 : fm.horizontalAdvance(texte[s]) + 25;
         breite_[s] = std::clamp(breite, minBreite_[s], maxBreite_[s]);
-        hcStueckliste->setSectionHidden(i, maxBreite_[s] == 0);
-        if (maxBreite_[s] > 0) {
+        // The sections that are never shown are not columns of the table at all.
+        if (i < hcStueckliste->count()) {
             hcStueckliste->resizeSection(i, breite_[s]);
         }
     }
-    clboxStueckliste->doItemsLayout();
-    clboxStueckliste->viewport()->update();
+    ZeilenhoehenSetzen();
 }
 
 void TfrmStueckliste::changeEvent(QEvent* ereignis) {
@@ -412,48 +293,20 @@ void TfrmStueckliste::showEvent(QShowEvent* ereignis) {
 void TfrmStueckliste::Laden() {
     ladend_ = true;
     AnsichtSetzen(false);
-    arbeitskopie_ = TKStueckliste();
-    clboxStueckliste->clear();
-    const TKStueckliste& projekt = zustand_.Modell().Stueckliste();
-    for (const StuecklistenEintrag& e : projekt.Eintraege()) {
-        arbeitskopie_.EintragHinzufuegen(e);
-        auto* item = new QListWidgetItem(Q(Feld(e, stk::Position)));
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(IstAktiv(e) ? Qt::Checked : Qt::Unchecked);
-        clboxStueckliste->addItem(item);
-    }
+    modell_->Neuladen();
+    ZeilenhoehenSetzen();
     stextAktuelleAuswahl->clear();
     ladend_ = false;
-    if (clboxStueckliste->count() > 0) {
-        clboxStueckliste->setCurrentRow(0);
+    if (modell_->rowCount() > 0) {
+        clboxStueckliste->setCurrentIndex(modell_->index(0, TStuecklistenModell::Aktiv));
     }
-    QStringList zeilen;
-    for (const std::string& zeile : projekt.GetBemerkung()) {
-        zeilen << Q(zeile);
-    }
-    memoZusatztext->setPlainText(zeilen.join(QLatin1Char('\n')));
+    memoZusatztext->setPlainText(
+        Q(Stuecklistenbearbeitung::BemerkungText(zustand_.Modell().Stueckliste().GetBemerkung())));
     clboxStueckliste->setFocus();
 }
 
 void TfrmStueckliste::Uebernehmen() {
-    TKStueckliste& projekt = zustand_.Modell().Stueckliste();
-    projekt.EintraegeLoeschen();
-    for (const StuecklistenEintrag& e : arbeitskopie_.Eintraege()) {
-        projekt.EintragHinzufuegen(e);
-    }
-    std::vector<std::string> zeilen;
-    const QString text = memoZusatztext->toPlainText();
-    if (!text.isEmpty()) {
-        QStringList teile = text.split(QLatin1Char('\n'));
-        // A line break after the last line starts no further line.
-        if (teile.size() > 1 && teile.back().isEmpty()) {
-            teile.removeLast();
-        }
-        for (const QString& zeile : teile) {
-            zeilen.push_back(zeile.toStdString());
-        }
-    }
-    projekt.SetBemerkung(std::move(zeilen));
+    bearbeitung_.Uebernehmen(memoZusatztext->toPlainText().toStdString());
     emit StuecklisteUebernommen();
 }
 
@@ -469,17 +322,31 @@ void TfrmStueckliste::AnsichtSetzen(bool vorschau) {
 }
 
 int TfrmStueckliste::GewaehlteZeile() const {
-    const QList<QListWidgetItem*> gewaehlt = clboxStueckliste->selectedItems();
-    return gewaehlt.isEmpty() ? -1 : clboxStueckliste->row(gewaehlt.front());
+    const QModelIndexList gewaehlt = clboxStueckliste->selectionModel()->selectedRows();
+    return gewaehlt.isEmpty() ? -1 : gewaehlt.front().row();
 }
 
 QString TfrmStueckliste::AktuelleAuswahl() const {
     return stextAktuelleAuswahl->text();
 }
 
-void TfrmStueckliste::SpinwertSetzen(const StuecklistenEintrag& eintrag) {
+void TfrmStueckliste::ZeilenhoehenSetzen() {
+    // One line per row; an entry with more than its ten strings gets a line for each further
+    // one, as the schedule always showed it.
+    const int h = clboxStueckliste->fontMetrics().height();
+    const int grund = std::max(16, h + 4);
+    clboxStueckliste->verticalHeader()->setDefaultSectionSize(grund);
+    for (int zeile = 0; zeile < modell_->rowCount(); ++zeile) {
+        const std::size_t n = bearbeitung_.Eintrag(zeile).size();
+        if (n > stk::Felder) {
+            clboxStueckliste->setRowHeight(zeile, grund + static_cast<int>(n - stk::Felder) * h);
+        }
+    }
+}
+
+void TfrmStueckliste::SpinwertSetzen(int zeile) {
     spinSelbst_ = true;
-    seditAnzahlPos->setValue(Anzahl(Feld(eintrag, stk::AnzahlPos)));
+    seditAnzahlPos->setValue(bearbeitung_.Anzahl(zeile));
     spinSelbst_ = false;
 }
 
@@ -488,41 +355,35 @@ void TfrmStueckliste::ZeileGewaehlt() {
         return;
     }
     const int zeile = GewaehlteZeile();
-    if (zeile < 0 || zeile >= arbeitskopie_.AnzEintraege()) {
+    if (!bearbeitung_.Gueltig(zeile)) {
         stextAktuelleAuswahl->clear();
         return;
     }
-    const StuecklistenEintrag& e = arbeitskopie_.Eintraege()[static_cast<std::size_t>(zeile)];
-    SpinwertSetzen(e);
+    const StuecklistenEintrag& e = bearbeitung_.Eintrag(zeile);
+    SpinwertSetzen(zeile);
     stextAktuelleAuswahl->setText(tr("Position") + QStringLiteral(": ") +
                                   Q(Feld(e, stk::Position)) + QStringLiteral("  /  ") +
                                   Bezeichnung(e));
 }
 
-void TfrmStueckliste::HakenGeaendert(int zeile, bool aktiv) {
-    if (ladend_ || zeile < 0 || zeile >= arbeitskopie_.AnzEintraege()) {
-        return;
+void TfrmStueckliste::ModellGeaendert(const QModelIndex& oben, const QModelIndex& unten) {
+    // A count typed into the list shows in the spin edit of the selected entry.
+    const int zeile = GewaehlteZeile();
+    if (zeile >= oben.row() && zeile <= unten.row() &&
+        oben.column() <= TStuecklistenModell::AnzahlPos &&
+        unten.column() >= TStuecklistenModell::AnzahlPos) {
+        SpinwertSetzen(zeile);
     }
-    StuecklistenEintrag e = arbeitskopie_.GetEintrag(zeile + 1);
-    if (e.size() < stk::Felder) {
-        e.resize(stk::Felder);
-    }
-    e[stk::Status] = Ressource(aktiv ? res::StatusAktiv : res::StatusNichtAktiv);
-    arbeitskopie_.EintragErsetzen(std::move(e), zeile + 1);
 }
 
 void TfrmStueckliste::AnzahlGeaendert(int wert) {
     // Only the user's own change counts: a value the window sets when another entry is
     // chosen must not be written into any entry.
     const int zeile = GewaehlteZeile();
-    if (spinSelbst_ || !seditAnzahlPos->hasFocus() || wert <= 0 || zeile < 0 ||
-        zeile >= arbeitskopie_.AnzEintraege()) {
+    if (spinSelbst_ || !seditAnzahlPos->hasFocus() || zeile < 0) {
         return;
     }
-    StuecklistenEintrag e = arbeitskopie_.GetEintrag(zeile + 1);
-    AnzahlPositionenSetzen(e, wert);
-    arbeitskopie_.EintragErsetzen(std::move(e), zeile + 1);
-    clboxStueckliste->viewport()->update();
+    modell_->setData(modell_->index(zeile, TStuecklistenModell::AnzahlPos), wert, Qt::EditRole);
 }
 
 void TfrmStueckliste::SpaltenbreiteGeaendert(int spalte, int neu) {
@@ -530,18 +391,12 @@ void TfrmStueckliste::SpaltenbreiteGeaendert(int spalte, int neu) {
         return;
     }
     const auto s = static_cast<std::size_t>(spalte);
-    if (hcStueckliste->isSectionHidden(spalte)) {
-        breite_[s] = 0;
-        return;
-    }
     const int erlaubt = std::clamp(neu, minBreite_[s], maxBreite_[s]);
     if (erlaubt != neu) {
         hcStueckliste->resizeSection(spalte, erlaubt); // comes back here with the allowed width
         return;
     }
     breite_[s] = neu;
-    clboxStueckliste->doItemsLayout();
-    clboxStueckliste->viewport()->update();
 }
 
 void TfrmStueckliste::PositionLoeschen() {
@@ -549,11 +404,10 @@ void TfrmStueckliste::PositionLoeschen() {
     if (zeile < 0) {
         return;
     }
-    arbeitskopie_.EintragLoeschen(zeile + 1);
     ladend_ = true;
-    delete clboxStueckliste->takeItem(zeile);
+    modell_->ZeileLoeschen(zeile);
     clboxStueckliste->clearSelection();
-    clboxStueckliste->setCurrentRow(-1);
+    clboxStueckliste->setCurrentIndex({});
     ladend_ = false;
     stextAktuelleAuswahl->clear();
 }
@@ -650,7 +504,10 @@ void TfrmStueckliste::Exportieren() {
                                         fehler);
     }
     if (!ok) {
-        fragen_.Meldung(Q(fehler));
+        // The text export has its own message; a picture names the file it could not write.
+        fragen_.Meldung(typ == StuecklistenExportTyp::Text
+                            ? Q(fehler)
+                            : Bildexport::Speicherfehler(datei, fehler));
     }
 }
 
@@ -658,6 +515,23 @@ void TfrmStueckliste::InZwischenablage() {
     if (!vorschau_.isNull()) {
         QApplication::clipboard()->setImage(vorschau_);
     }
+}
+
+bool TfrmStueckliste::eventFilter(QObject* objekt, QEvent* ereignis) {
+    // Space switches the selected entry between active and not active, whichever cell of its
+    // row has the focus (a cell being edited has its editor's keys).
+    if (objekt == clboxStueckliste && ereignis->type() == QEvent::KeyPress) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        const int zeile = GewaehlteZeile();
+        if ((taste->key() == Qt::Key_Space || taste->key() == Qt::Key_Select) &&
+            taste->modifiers() == Qt::NoModifier && zeile >= 0) {
+            modell_->setData(modell_->index(zeile, TStuecklistenModell::Aktiv),
+                             bearbeitung_.Aktiv(zeile) ? Qt::Unchecked : Qt::Checked,
+                             Qt::CheckStateRole);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 void TfrmStueckliste::keyPressEvent(QKeyEvent* ereignis) {

@@ -2,7 +2,7 @@
 
 #include "model/Stueckliste.h"
 #include "printing/Seitenmasse.h"
-#include "schedule/Stuecklistenregeln.h"
+#include "ui/main/Stuecklistenbearbeitung.h"
 
 #include <QDialog>
 #include <QImage>
@@ -11,12 +11,12 @@
 
 class QHeaderView;
 class QLabel;
-class QListWidget;
+class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QSpinBox;
-class QStandardItemModel;
+class QTableView;
 class QWidget;
 
 namespace trv {
@@ -25,10 +25,12 @@ class Druckerwahl;
 class Projektzustand;
 class Rueckfragen;
 class TStuecklistenExportDialog;
+class TStuecklistenModell;
 
 // The connector schedule window. It edits a working copy of the project's schedule, made when
 // the window is shown, and writes it back to the project only with "Back", "Preview" and
-// "Print"; closing it any other way leaves the project's schedule as it was.
+// "Print"; closing it any other way leaves the project's schedule as it was. The list is a
+// table of the working copy whose cells are read and edited through its model.
 class TfrmStueckliste : public QDialog {
     Q_OBJECT
 public:
@@ -38,7 +40,8 @@ public:
                     QWidget* eltern = nullptr);
     ~TfrmStueckliste() override;
 
-    const TKStueckliste& Arbeitskopie() const { return arbeitskopie_; }
+    const TKStueckliste& Arbeitskopie() const { return bearbeitung_.Arbeitskopie(); }
+    TStuecklistenModell& Modell() { return *modell_; }
     // The current width of header section i (0 for the hidden ones).
     int Spaltenbreite(int i) const { return breite_.at(static_cast<std::size_t>(i)); }
     bool VorschauAnsicht() const { return vorschauAnsicht_; }
@@ -66,23 +69,25 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     void Laden();
     void Uebernehmen();
     void AnsichtSetzen(bool vorschau);
     void ZeileGewaehlt();
-    void HakenGeaendert(int zeile, bool aktiv);
     void AnzahlGeaendert(int wert);
+    void ModellGeaendert(const QModelIndex& oben, const QModelIndex& unten);
     void SpaltenbreiteGeaendert(int spalte, int neu);
-    void SpinwertSetzen(const StuecklistenEintrag& eintrag);
+    void SpinwertSetzen(int zeile);
+    void ZeilenhoehenSetzen();
     int GewaehlteZeile() const;
     void SpaltenEinrichten();
 
     Projektzustand& zustand_;
     Druckerwahl& druckerwahl_;
     Rueckfragen& fragen_;
-    TKStueckliste arbeitskopie_;
+    Stuecklistenbearbeitung bearbeitung_;
     std::array<int, Spalten> breite_{};
     std::array<int, Spalten> minBreite_{};
     std::array<int, Spalten> maxBreite_{};
@@ -93,9 +98,9 @@ private:
     Seitenmasse vorschauMasse_;
 
     QWidget* pnlListe = nullptr;
-    QStandardItemModel* spaltenModell_ = nullptr;
+    TStuecklistenModell* modell_ = nullptr;
     QHeaderView* hcStueckliste = nullptr;
-    QListWidget* clboxStueckliste = nullptr;
+    QTableView* clboxStueckliste = nullptr;
     QLabel* lblAnzahlPos = nullptr;
     QSpinBox* seditAnzahlPos = nullptr;
     QLabel* lblAktuelleAuswahl = nullptr;

@@ -23,6 +23,11 @@ constexpr int KnopfHoehe = 21;
 // lower right corner.
 constexpr int KnopfLinks[] = {225, 298, 370};
 constexpr int KnopfOben = 357;
+// A tool window of the main window: it stays in front of it while the user works there and
+// watches the sketch follow; its title bar has only maximise and close.
+constexpr Qt::WindowFlags Fensterart = Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                                       Qt::WindowCloseButtonHint;
 
 } // namespace
 
@@ -50,11 +55,10 @@ void Zoombild::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 TfrmZoom::TfrmZoom(Projektzustand& zustand, Bildexport& export_, QWidget* hauptfenster)
-    : QWidget(hauptfenster, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
-      zustand_(zustand), export_(export_), imgZoom_(new Zoombild(this)),
-      btnInZwischenablage_(new QPushButton(this)), btnInDatei_(new QPushButton(this)),
-      bntSchliessen_(new QPushButton(this)), popmnuExpotieren_(new QMenu(this)),
+    : QWidget(hauptfenster, Fensterart), zustand_(zustand), export_(export_),
+      imgZoom_(new Zoombild(this)), btnInZwischenablage_(new QPushButton(this)),
+      btnInDatei_(new QPushButton(this)), bntSchliessen_(new QPushButton(this)),
+      popmnuExpotieren_(new QMenu(this)),
       popmnuInZwischenablage_(popmnuExpotieren_->addAction(QString())),
       popmnuInDatei_(popmnuExpotieren_->addAction(QString())),
       popmnuSchliessen_(popmnuExpotieren_->addAction(QString())) {

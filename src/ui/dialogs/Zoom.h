@@ -30,7 +30,7 @@ private:
     QMenu* menue_ = nullptr;
 };
 
-// The sketch of the main window enlarged in a window of its own, not modal, freely resizable.
+// The sketch of the main window enlarged in a tool window of it, not modal, freely resizable.
 // It holds no data: it draws what the project's SkizzeAnzeige selects for the current position,
 // anew at every size (the sketch chooses its scale for the size), and lets the user copy it or
 // save it through the main window's picture export.

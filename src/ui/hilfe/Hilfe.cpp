@@ -5,6 +5,8 @@
 #include "ui/hilfe/Hilfesammlung.h"
 #include "ui/main/Symbole.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QEvent>
 
 #include <utility>
@@ -23,8 +25,7 @@ std::vector<Hilfe*>& Lebende() {
 } // namespace
 
 Hilfe::Hilfe(QStringList datenOrdner, QString cacheOrdner, QWidget* eltern)
-    : datenOrdner_(std::move(datenOrdner)), cacheOrdner_(std::move(cacheOrdner)),
-      eltern_(eltern) {
+    : datenOrdner_(std::move(datenOrdner)), cacheOrdner_(std::move(cacheOrdner)), eltern_(eltern) {
     Lebende().push_back(this);
 }
 
@@ -33,13 +34,16 @@ Hilfe::~Hilfe() {
     delete fenster_.data();
 }
 
-Hilfe* Hilfe::Programm() { return Lebende().empty() ? nullptr : Lebende().back(); }
+Hilfe* Hilfe::Programm() {
+    return Lebende().empty() ? nullptr : Lebende().back();
+}
 
-THilfefenster* Hilfe::Fenster() const { return fenster_.data(); }
+THilfefenster* Hilfe::Fenster() const {
+    return fenster_.data();
+}
 
 THilfefenster& Hilfe::Oeffnen() {
-    const QString sprache =
-        Hilfesammlung::SpracheFuer(plattform::Sprachmodule::Programmsprache());
+    const QString sprache = Hilfesammlung::SpracheFuer(plattform::Sprachmodule::Programmsprache());
     if (fenster_ && fenster_->Sammlung().Sprache() != sprache) {
         delete fenster_.data();
     }
@@ -48,19 +52,59 @@ THilfefenster& Hilfe::Oeffnen() {
             std::make_unique<Hilfesammlung>(datenOrdner_, cacheOrdner_, sprache), eltern_);
         fenster_->setWindowFlag(Qt::Window);
     }
+    Anbinden();
     fenster_->show();
     fenster_->raise();
     fenster_->activateWindow();
     return *fenster_;
 }
 
-void Hilfe::Inhalt() { Oeffnen().Inhalt(); }
+void Hilfe::Anbinden() {
+    // A modal dialog blocks every window outside itself: while one runs, the help belongs to
+    // it, so that it comes up in front of it and takes input; when the dialog ends the help
+    // goes back to the next modal dialog or the main window and stays open.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == fenster_.data()) {
+        return;
+    }
+    QWidget* eltern = modal != nullptr ? modal : eltern_;
+    if (fenster_->parentWidget() == eltern) {
+        return;
+    }
+    const bool sichtbar = fenster_->isVisible();
+    const QRect lage = fenster_->geometry();
+    fenster_->setParent(eltern, fenster_->windowFlags() | Qt::Window);
+    if (sichtbar) {
+        fenster_->setGeometry(lage);
+        fenster_->show();
+    }
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        QObject::connect(
+            dialog, &QDialog::finished, fenster_.data(),
+            [this] {
+                if (fenster_) {
+                    Anbinden();
+                }
+            },
+            Qt::SingleShotConnection);
+    }
+}
 
-void Hilfe::Stichwortsuche() { Oeffnen().Stichwortsuche(); }
+void Hilfe::Inhalt() {
+    Oeffnen().Inhalt();
+}
 
-void Hilfe::UeberHilfe() { Oeffnen().UeberHilfe(); }
+void Hilfe::Stichwortsuche() {
+    Oeffnen().Stichwortsuche();
+}
 
-void Hilfe::Thema(const QString& kennung) { Oeffnen().Thema(kennung); }
+void Hilfe::UeberHilfe() {
+    Oeffnen().UeberHilfe();
+}
+
+void Hilfe::Thema(const QString& kennung) {
+    Oeffnen().Thema(kennung);
+}
 
 void HilfeThema(const QString& kennung) {
     if (Hilfe* hilfe = Hilfe::Programm()) {

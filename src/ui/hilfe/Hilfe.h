@@ -37,6 +37,8 @@ public:
 
 private:
     THilfefenster& Oeffnen();
+    // Gives the help window to the running modal dialog, or back to the main window.
+    void Anbinden();
 
     QStringList datenOrdner_;
     QString cacheOrdner_;

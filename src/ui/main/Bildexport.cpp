@@ -13,6 +13,7 @@
 
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -78,11 +79,15 @@ bool Bildexport::BildExportieren(Bildquelle quelle, const QImage& bild) {
 
     std::string fehler;
     if (!Schreiben(quelle, bild, name, fehler)) {
-        fragen_.Meldung(tr("The picture could not be saved as\n%1:\n%2")
-                            .arg(name, QString::fromStdString(fehler)));
+        fragen_.Meldung(Speicherfehler(name, fehler));
         return false;
     }
     return true;
+}
+
+QString Bildexport::Speicherfehler(const QString& datei, const std::string& fehler) {
+    return tr("The picture could not be saved as\n%1:\n%2")
+        .arg(QDir::toNativeSeparators(datei), QString::fromStdString(fehler));
 }
 
 void Bildexport::BildInZwischenablage(const QImage& bild) {

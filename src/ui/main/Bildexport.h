@@ -38,6 +38,9 @@ public:
     // nothing and says nothing; a failure is shown.
     bool BildExportieren(Bildquelle quelle, const QImage& bild);
 
+    // The message of a picture that could not be written: the file and the reason.
+    static QString Speicherfehler(const QString& datei, const std::string& fehler);
+
     // Puts the picture on the clipboard as an image, replacing its contents.
     static void BildInZwischenablage(const QImage& bild);
 

@@ -26,13 +26,11 @@ std::optional<Filterwahl> QtFilterdialog::DateiZumSpeichern(const Filterdialogda
         if (!info.path().isEmpty() && info.path() != QStringLiteral(".")) {
             dialog.setDirectory(info.path());
         }
-        // A bare "*.ext" only names the type, which the filter shows already; as a name it
-        // would be taken for a filter pattern by the dialog.
-        if (!info.fileName().startsWith(QLatin1Char('*'))) {
-            dialog.selectFile(info.fileName());
-        }
+        dialog.selectFile(info.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    // The proposal "*.ext" left as it is names no file.
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
+        QFileInfo(dialog.selectedFiles().front()).fileName().contains(QLatin1Char('*'))) {
         return std::nullopt;
     }
     const int gewaehlt = static_cast<int>(d.Filter.indexOf(dialog.selectedNameFilter())) + 1;
