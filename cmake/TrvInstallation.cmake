@@ -75,4 +75,27 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, libqt6svg6, fonts-liberation2, fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION TRUE)
+
+# The Python module is a package of its own, python3-trv, beside trv: the same build makes
+# both (build/trv_<version>_amd64.deb and build/python3-trv_<version>_amd64.deb).
+if(TRV_PYTHON)
+  install(FILES "${TRV_PAKET}/copyright" "${CMAKE_BINARY_DIR}/paket/changelog.gz"
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/python3-trv COMPONENT python)
+  set(CPACK_DEB_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_ALL Unspecified python)
+  set(CPACK_DEBIAN_UNSPECIFIED_PACKAGE_NAME trv)
+  set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-trv)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+      "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}.999), libqt6svg6, fonts-liberation2, fonts-dejavu-core")
+  set(CPACK_DEBIAN_PYTHON_DESCRIPTION
+      "The Python 3 module trv over the program's engine: scripts open and save
+project files (also the project a result sheet's PDF carries), create
+positions with the checks of the program's input fields, run the
+plausibility checks and the design of the 14 connector types, read the
+results, the warnings and the reinforcement, and write the result sheet,
+the connector schedule, the sketches and the DXF reinforcement drawing as
+trv-cli does.")
+endif()
 include(CPack)
