@@ -135,6 +135,11 @@ bool TKPdfAnhang::IstPdf(std::string_view inhalt) {
 }
 
 bool TKPdfAnhang::IstPdf(const std::filesystem::path& datei) {
+    // Only a regular file is looked into: opening a pipe would wait for a writer.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(datei, ec)) {
+        return false;
+    }
     std::ifstream in(datei, std::ios::binary);
     char kopf[5] = {};
     return in.read(kopf, sizeof kopf) && IstPdf(std::string_view(kopf, sizeof kopf));

@@ -45,10 +45,6 @@ constexpr std::array kAnsichten{
     Ansicht{"input", TSkizzenart::Eingabe, &TKSkizzen::Eingabe},
 };
 
-std::string Text(const char* quelle) {
-    return QCoreApplication::translate("Ausgabe", quelle).toStdString();
-}
-
 QByteArray PngBild(const TKSkizzen& skizzen, Methode skizze, QSize groesse) {
     QImage bild(groesse, QImage::Format_RGB32);
     const int proMeter = static_cast<int>(BildDpi / 0.0254 + 0.5);
@@ -87,7 +83,8 @@ QByteArray SvgBild(const TKSkizzen& skizzen, Methode skizze, QSize groesse) {
 
 bool PositionGueltig(const TKModell& modell, int nr, std::string& fehler) {
     if (nr < 1 || nr > modell.AnzAnwendung()) {
-        fehler = Text("there is no such position in the project");
+        fehler = QCoreApplication::translate("Ausgabe", "there is no such position in the project")
+                     .toStdString();
         return false;
     }
     return true;
@@ -111,7 +108,10 @@ bool ErgebnisblattSchreiben(const TKModell& modell, int nr, const std::string& z
     }
     const TKAnwendung& anwendung = modell.Anwendung(nr);
     if (!anwendung.Ergebnisse().Berechnet()) {
-        fehler = Text("the position is not calculated: the result sheet needs its results");
+        fehler =
+            QCoreApplication::translate(
+                "Ausgabe", "the position is not calculated: the result sheet needs its results")
+                .toStdString();
         return false;
     }
     const std::string endung = Endung(ziel);
@@ -129,7 +129,9 @@ bool ErgebnisblattSchreiben(const TKModell& modell, int nr, const std::string& z
             fehler, &beilage);
     }
     if (endung != "png" && endung != "svg") {
-        fehler = Text("the result sheet is written as .pdf, .png or .svg");
+        fehler = QCoreApplication::translate("Ausgabe",
+                                             "the result sheet is written as .pdf, .png or .svg")
+                     .toStdString();
         return false;
     }
     // Page 1 as the picture exports take it: the preview image, or drawn anew as a vector
@@ -170,7 +172,9 @@ bool StuecklisteSchreiben(const TKModell& modell, const std::string& ziel, std::
         return ok;
     }
     if (endung != "pdf") {
-        fehler = Text("the connector schedule is written as .txt or .pdf");
+        fehler = QCoreApplication::translate("Ausgabe",
+                                             "the connector schedule is written as .txt or .pdf")
+                     .toStdString();
         return false;
     }
     // The schedule's head belongs to no position: it lists no reasons.
@@ -192,12 +196,16 @@ bool SkizzeSchreiben(const TKModell& modell, int nr, TSkizzenart art, QSize groe
     }
     const std::string endung = Endung(ziel);
     if (endung != "png" && endung != "svg") {
-        fehler = Text("a sketch is written as .png or .svg");
+        fehler = QCoreApplication::translate("Ausgabe", "a sketch is written as .png or .svg")
+                     .toStdString();
         return false;
     }
     const TKAnwendung& anwendung = modell.Anwendung(nr);
     if (art != TSkizzenart::Eingabe && !anwendung.Ergebnisse().Berechnet()) {
-        fehler = Text("the position is not calculated: the result sketches need its results");
+        fehler =
+            QCoreApplication::translate(
+                "Ausgabe", "the position is not calculated: the result sketches need its results")
+                .toStdString();
         return false;
     }
     Methode skizze = &TKSkizzen::Eingabe;
@@ -211,7 +219,8 @@ bool SkizzeSchreiben(const TKModell& modell, int nr, TSkizzenart art, QSize groe
     const QByteArray daten =
         endung == "png" ? PngBild(skizzen, skizze, groesse) : SvgBild(skizzen, skizze, groesse);
     if (daten.isEmpty()) {
-        fehler = Text("the picture could not be made");
+        fehler =
+            QCoreApplication::translate("Ausgabe", "the picture could not be made").toStdString();
         return false;
     }
     return DateiAtomarSchreiben(ziel, std::string_view(daten.constData(), daten.size()), fehler);

@@ -14,10 +14,6 @@ namespace trv {
 
 namespace {
 
-std::string Text(const char* quelle) {
-    return QCoreApplication::translate("Blattbeilage", quelle).toStdString();
-}
-
 bool Leer(const std::string& text) {
     return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isspace(c); });
 }
@@ -46,10 +42,14 @@ TKPdfBeilage BlattBeilage(const TKModell& modell, const TKAnwendung* anwendung) 
     info.Titel = Leer(projekt) ? beilage.Dateiname : projekt;
     info.Autor = modell.Projektbeschreibung().Bearbeiter();
     info.Programm = "Varnel - TRV / ZEDE Shear Connectors " TRV_PROGRAMMVERSION;
-    info.Stichwoerter = "TRV; ZEDE; " + Text("shear connector");
+    info.Stichwoerter =
+        "TRV; ZEDE; " +
+        QCoreApplication::translate("Blattbeilage", "shear connector").toStdString();
     if (anwendung != nullptr) {
         info.Titel += " - " + anwendung->Position();
-        info.Thema = Text("Result sheet of position") + " " + anwendung->Position();
+        info.Thema = QCoreApplication::translate("Blattbeilage", "Result sheet of position %1")
+                         .arg(QString::fromStdString(anwendung->Position()))
+                         .toStdString();
         const TKErgebnisse& e = anwendung->Ergebnisse();
         if (e.Berechnet()) {
             info.Thema += ": " + DornName(DornTypBegrenzt(e.AktDorn())) + " (" +
@@ -58,7 +58,9 @@ TKPdfBeilage BlattBeilage(const TKModell& modell, const TKAnwendung* anwendung) 
         }
         info.Stichwoerter += "; " + anwendung->Position();
     } else {
-        info.Thema = Text("Result sheets of the project and connector schedule");
+        info.Thema = QCoreApplication::translate(
+                         "Blattbeilage", "Result sheets of the project and connector schedule")
+                         .toStdString();
     }
     info.Erstellt = std::time(nullptr);
     return beilage;
