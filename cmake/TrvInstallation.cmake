@@ -87,8 +87,10 @@ if(TRV_PYTHON)
   set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
   set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-trv)
   set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  # The module is built for one Python version (its file name says which).
+  math(EXPR TRV_PYTHON_NAECHSTE "${Python3_VERSION_MINOR} + 1")
   set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
-      "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}.999), libqt6svg6, fonts-liberation2, fonts-dejavu-core")
+      "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${TRV_PYTHON_NAECHSTE}), libqt6svg6, fonts-liberation2, fonts-dejavu-core")
   set(CPACK_DEBIAN_PYTHON_DESCRIPTION
       "The Python 3 module trv over the program's engine: scripts open and save
 project files (also the project a result sheet's PDF carries), create
