@@ -88,4 +88,26 @@ set(CPACK_DEBIAN_TRV_PACKAGE_DEPENDS
     "libqt6sql6-sqlite, fonts-liberation2, fonts-dejavu-core, qt6-translations-l10n")
 # The desktop's document opener and a viewer for the manual.
 set(CPACK_DEBIAN_TRV_PACKAGE_RECOMMENDS "xdg-utils, qpdfview | pdf-viewer")
+
+# The Python module is a package of its own, python3-trv, beside trv: the same build makes
+# both (build/trv_<version>_amd64.deb and build/python3-trv_<version>_amd64.deb).
+if(TRV_PYTHON)
+  install(FILES "${TRV_PAKET}/copyright" "${TRV_PAKET_ERZEUGT}/changelog.gz"
+          DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/python3-trv COMPONENT python)
+  set(CPACK_COMPONENTS_ALL trv python)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_NAME python3-trv)
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_SECTION python)
+  # The module is built for one Python version (its file name says which).
+  math(EXPR TRV_PYTHON_NAECHSTE "${Python3_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PYTHON_PACKAGE_DEPENDS
+      "python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR}), python3 (<< ${Python3_VERSION_MAJOR}.${TRV_PYTHON_NAECHSTE}), fonts-liberation2, fonts-dejavu-core")
+  set(CPACK_COMPONENT_PYTHON_DESCRIPTION
+      "Python 3 module over the TRV / ZEDE shear connector engine
+Scripts open and save project files (also the project a result sheet's PDF
+carries), create positions with the checks of the program's input fields,
+run the plausibility checks and the design of the 14 connector types, read
+the results, the warnings and the reinforcement, and write the result sheet,
+the connector schedule, the sketches and the DXF reinforcement drawing as
+trv-cli does.")
+endif()
 include(CPack)

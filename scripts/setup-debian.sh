@@ -13,6 +13,7 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
   xvfb xauth x11-utils imagemagick poppler-utils librsvg2-bin python3-ezdxf librecad time locales \
   xdotool qt6-documentation-tools libqt6sql6-sqlite dbus at-spi2-core python3-pyatspi \
   lintian desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl \
-  dpkg-dev file
+  dpkg-dev file \
+  libqpdf-dev pybind11-dev python3-dev python3-pytest
 # A comma-decimal locale for the tests that check independence of the process locale.
 locale -a 2>/dev/null | grep -qi '^de_DE.utf-\?8$' || $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8

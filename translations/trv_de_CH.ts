@@ -31,6 +31,34 @@
         <source>no position is calculated and the connector schedule is empty</source>
         <translation>keine Position ist berechnet und die Stückliste ist leer</translation>
     </message>
+    <message>
+        <source>there is no such position in the project</source>
+        <translation>diese Position gibt es im Projekt nicht</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sheet needs its results</source>
+        <translation>die Position ist nicht berechnet: Das Ergebnisblatt braucht ihre Ergebnisse</translation>
+    </message>
+    <message>
+        <source>the result sheet is written as .pdf, .png or .svg</source>
+        <translation>das Ergebnisblatt wird als .pdf, .png oder .svg geschrieben</translation>
+    </message>
+    <message>
+        <source>the connector schedule is written as .txt or .pdf</source>
+        <translation>die Dornliste wird als .txt oder .pdf geschrieben</translation>
+    </message>
+    <message>
+        <source>a sketch is written as .png or .svg</source>
+        <translation>eine Skizze wird als .png oder .svg geschrieben</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sketches need its results</source>
+        <translation>die Position ist nicht berechnet: Die Ergebnisskizzen brauchen ihre Ergebnisse</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild konnte nicht erstellt werden</translation>
+    </message>
 </context>
 <context>
     <name>Bildexport</name>
@@ -65,6 +93,21 @@
     <message>
         <source>there is no picture to export</source>
         <translation>es ist kein Bild zum Exportieren vorhanden</translation>
+    </message>
+</context>
+<context>
+    <name>Blattbeilage</name>
+    <message>
+        <source>shear connector</source>
+        <translation>Querkraftdorn</translation>
+    </message>
+    <message>
+        <source>Result sheet of position %1</source>
+        <translation>Ergebnisblatt der Position %1</translation>
+    </message>
+    <message>
+        <source>Result sheets of the project and connector schedule</source>
+        <translation>Ergebnisblätter des Projekts und Dornliste</translation>
     </message>
 </context>
 <context>
@@ -856,6 +899,21 @@ Soll sie überschrieben werden?</translation>
         <comment>TextLieferung2</comment>
         <translation>gemäss Spezifikation im Plan des Dornelements einbauen.</translation>
     </message>
+    <message>
+        <source>The PDF file does not carry a TRV project: only a result sheet written by this program holds its project.</source>
+        <comment>PdfOhneProjekt</comment>
+        <translation>Die PDF-Datei enthält kein TRV-Projekt: Nur ein Ergebnisblatt, das dieses Programm geschrieben hat, enthält sein Projekt.</translation>
+    </message>
+    <message>
+        <source>The PDF file is damaged or not a PDF file: its project cannot be read.</source>
+        <comment>PdfBeschaedigt</comment>
+        <translation>Die PDF-Datei ist beschädigt oder keine PDF-Datei: Ihr Projekt kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The project attached to the PDF file is too large to be read.</source>
+        <comment>PdfProjektZuGross</comment>
+        <translation>Das an die PDF-Datei angehängte Projekt ist zu gross, um gelesen zu werden.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1333,6 +1391,10 @@ Soll sie überschrieben werden?</translation>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
         <translation>Die Datei %1 wurde seit dem Öffnen oder Speichern hier von einem anderen Programm geändert. Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>Result sheets with their project (*.pdf *.PDF)</source>
+        <translation>Ergebnisblätter mit ihrem Projekt (*.pdf *.PDF)</translation>
     </message>
 </context>
 <context>

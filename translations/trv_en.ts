@@ -31,6 +31,34 @@
         <source>no position is calculated and the connector schedule is empty</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>there is no such position in the project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sheet needs its results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result sheet is written as .pdf, .png or .svg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the connector schedule is written as .txt or .pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a sketch is written as .png or .svg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sketches need its results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Bildexport</name>
@@ -62,6 +90,21 @@
     </message>
     <message>
         <source>there is no picture to export</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Blattbeilage</name>
+    <message>
+        <source>shear connector</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result sheet of position %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result sheets of the project and connector schedule</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -841,6 +884,21 @@ Should this be overwritten?</source>
         <comment>TextLieferung2</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The PDF file does not carry a TRV project: only a result sheet written by this program holds its project.</source>
+        <comment>PdfOhneProjekt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file is damaged or not a PDF file: its project cannot be read.</source>
+        <comment>PdfBeschaedigt</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project attached to the PDF file is too large to be read.</source>
+        <comment>PdfProjektZuGross</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1317,6 +1375,10 @@ Should this be overwritten?</source>
     </message>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result sheets with their project (*.pdf *.PDF)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

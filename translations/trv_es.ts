@@ -31,6 +31,34 @@
         <source>no position is calculated and the connector schedule is empty</source>
         <translation>no se ha calculado ninguna posición y la lista de piezas está vacía</translation>
     </message>
+    <message>
+        <source>there is no such position in the project</source>
+        <translation>esta posición no existe en el proyecto</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sheet needs its results</source>
+        <translation>la posición no está calculada: la hoja de resultados necesita sus resultados</translation>
+    </message>
+    <message>
+        <source>the result sheet is written as .pdf, .png or .svg</source>
+        <translation>la hoja de resultados se escribe como .pdf, .png o .svg</translation>
+    </message>
+    <message>
+        <source>the connector schedule is written as .txt or .pdf</source>
+        <translation>la lista de conectores se escribe como .txt o .pdf</translation>
+    </message>
+    <message>
+        <source>a sketch is written as .png or .svg</source>
+        <translation>un croquis se escribe como .png o .svg</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sketches need its results</source>
+        <translation>la posición no está calculada: los croquis de resultados necesitan sus resultados</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>no se pudo crear la imagen</translation>
+    </message>
 </context>
 <context>
     <name>Bildexport</name>
@@ -65,6 +93,21 @@
     <message>
         <source>there is no picture to export</source>
         <translation>no hay ninguna imagen para exportar</translation>
+    </message>
+</context>
+<context>
+    <name>Blattbeilage</name>
+    <message>
+        <source>shear connector</source>
+        <translation>conector de cortante</translation>
+    </message>
+    <message>
+        <source>Result sheet of position %1</source>
+        <translation>Hoja de resultados de la posición %1</translation>
+    </message>
+    <message>
+        <source>Result sheets of the project and connector schedule</source>
+        <translation>Hojas de resultados del proyecto y lista de conectores</translation>
     </message>
 </context>
 <context>
@@ -856,6 +899,21 @@ Should this be overwritten?</source>
         <comment>TextLieferung2</comment>
         <translation>de dilatación y colocación según las especificaciones del plano del elemento.</translation>
     </message>
+    <message>
+        <source>The PDF file does not carry a TRV project: only a result sheet written by this program holds its project.</source>
+        <comment>PdfOhneProjekt</comment>
+        <translation>El archivo PDF no contiene ningún proyecto TRV: solo una hoja de resultados escrita por este programa contiene su proyecto.</translation>
+    </message>
+    <message>
+        <source>The PDF file is damaged or not a PDF file: its project cannot be read.</source>
+        <comment>PdfBeschaedigt</comment>
+        <translation>El archivo PDF está dañado o no es un archivo PDF: no se puede leer su proyecto.</translation>
+    </message>
+    <message>
+        <source>The project attached to the PDF file is too large to be read.</source>
+        <comment>PdfProjektZuGross</comment>
+        <translation>El proyecto adjunto al archivo PDF es demasiado grande para leerlo.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1333,6 +1391,10 @@ Should this be overwritten?</source>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
         <translation>El archivo %1 ha sido modificado por otro programa desde que se abrió o guardó aquí. ¿Desea sobrescribirlo?</translation>
+    </message>
+    <message>
+        <source>Result sheets with their project (*.pdf *.PDF)</source>
+        <translation>Hojas de resultados con su proyecto (*.pdf *.PDF)</translation>
     </message>
 </context>
 <context>

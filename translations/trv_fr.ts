@@ -31,6 +31,34 @@
         <source>no position is calculated and the connector schedule is empty</source>
         <translation>aucune position n&apos;est calculée et la nomenclature des goujons est vide</translation>
     </message>
+    <message>
+        <source>there is no such position in the project</source>
+        <translation>cette position n&apos;existe pas dans le projet</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sheet needs its results</source>
+        <translation>la position n&apos;est pas calculée : la note de calcul a besoin de ses résultats</translation>
+    </message>
+    <message>
+        <source>the result sheet is written as .pdf, .png or .svg</source>
+        <translation>la note de calcul s&apos;écrit en .pdf, .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the connector schedule is written as .txt or .pdf</source>
+        <translation>la liste des goujons s&apos;écrit en .txt ou .pdf</translation>
+    </message>
+    <message>
+        <source>a sketch is written as .png or .svg</source>
+        <translation>un croquis s&apos;écrit en .png ou .svg</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sketches need its results</source>
+        <translation>la position n&apos;est pas calculée : les croquis de résultats ont besoin de ses résultats</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>l&apos;image n&apos;a pas pu être créée</translation>
+    </message>
 </context>
 <context>
     <name>Bildexport</name>
@@ -65,6 +93,21 @@
     <message>
         <source>there is no picture to export</source>
         <translation>il n&apos;y a aucune image à exporter</translation>
+    </message>
+</context>
+<context>
+    <name>Blattbeilage</name>
+    <message>
+        <source>shear connector</source>
+        <translation>goujon de cisaillement</translation>
+    </message>
+    <message>
+        <source>Result sheet of position %1</source>
+        <translation>Note de calcul de la position %1</translation>
+    </message>
+    <message>
+        <source>Result sheets of the project and connector schedule</source>
+        <translation>Notes de calcul du projet et liste des goujons</translation>
     </message>
 </context>
 <context>
@@ -856,6 +899,21 @@ Voulez-vous la remplacer ?</translation>
         <comment>TextLieferung2</comment>
         <translation>joint de dilatation et pose selon les spécifications du plan de l&apos;élément.</translation>
     </message>
+    <message>
+        <source>The PDF file does not carry a TRV project: only a result sheet written by this program holds its project.</source>
+        <comment>PdfOhneProjekt</comment>
+        <translation>Le fichier PDF ne contient pas de projet TRV : seule une note de calcul écrite par ce programme contient son projet.</translation>
+    </message>
+    <message>
+        <source>The PDF file is damaged or not a PDF file: its project cannot be read.</source>
+        <comment>PdfBeschaedigt</comment>
+        <translation>Le fichier PDF est endommagé ou n&apos;est pas un fichier PDF : son projet ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The project attached to the PDF file is too large to be read.</source>
+        <comment>PdfProjektZuGross</comment>
+        <translation>Le projet joint au fichier PDF est trop volumineux pour être lu.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1333,6 +1391,10 @@ Voulez-vous la remplacer ?</translation>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
         <translation>Le fichier %1 a été modifié par un autre programme depuis qu&apos;il a été ouvert ou enregistré ici. Voulez-vous l&apos;écraser ?</translation>
+    </message>
+    <message>
+        <source>Result sheets with their project (*.pdf *.PDF)</source>
+        <translation>Notes de calcul avec leur projet (*.pdf *.PDF)</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,34 @@
         <source>no position is calculated and the connector schedule is empty</source>
         <translation>nessuna posizione è stata calcolata e la distinta connettori è vuota</translation>
     </message>
+    <message>
+        <source>there is no such position in the project</source>
+        <translation>questa posizione non esiste nel progetto</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sheet needs its results</source>
+        <translation>la posizione non è calcolata: il foglio dei risultati ha bisogno dei suoi risultati</translation>
+    </message>
+    <message>
+        <source>the result sheet is written as .pdf, .png or .svg</source>
+        <translation>il foglio dei risultati si scrive come .pdf, .png o .svg</translation>
+    </message>
+    <message>
+        <source>the connector schedule is written as .txt or .pdf</source>
+        <translation>la distinta dei connettori si scrive come .txt o .pdf</translation>
+    </message>
+    <message>
+        <source>a sketch is written as .png or .svg</source>
+        <translation>uno schizzo si scrive come .png o .svg</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sketches need its results</source>
+        <translation>la posizione non è calcolata: gli schizzi dei risultati hanno bisogno dei suoi risultati</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>non è stato possibile creare l&apos;immagine</translation>
+    </message>
 </context>
 <context>
     <name>Bildexport</name>
@@ -65,6 +93,21 @@
     <message>
         <source>there is no picture to export</source>
         <translation>non c&apos;è alcuna immagine da esportare</translation>
+    </message>
+</context>
+<context>
+    <name>Blattbeilage</name>
+    <message>
+        <source>shear connector</source>
+        <translation>connettore a taglio</translation>
+    </message>
+    <message>
+        <source>Result sheet of position %1</source>
+        <translation>Foglio dei risultati della posizione %1</translation>
+    </message>
+    <message>
+        <source>Result sheets of the project and connector schedule</source>
+        <translation>Fogli dei risultati del progetto e distinta dei connettori</translation>
     </message>
 </context>
 <context>
@@ -856,6 +899,21 @@ Sovrascriverla?</translation>
         <comment>TextLieferung2</comment>
         <translation>dilatazione e posa in opera secondo le specifiche del disegno dell&apos;elemento connettore.</translation>
     </message>
+    <message>
+        <source>The PDF file does not carry a TRV project: only a result sheet written by this program holds its project.</source>
+        <comment>PdfOhneProjekt</comment>
+        <translation>Il file PDF non contiene alcun progetto TRV: solo un foglio dei risultati scritto da questo programma contiene il suo progetto.</translation>
+    </message>
+    <message>
+        <source>The PDF file is damaged or not a PDF file: its project cannot be read.</source>
+        <comment>PdfBeschaedigt</comment>
+        <translation>Il file PDF è danneggiato o non è un file PDF: il suo progetto non può essere letto.</translation>
+    </message>
+    <message>
+        <source>The project attached to the PDF file is too large to be read.</source>
+        <comment>PdfProjektZuGross</comment>
+        <translation>Il progetto allegato al file PDF è troppo grande per essere letto.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1333,6 +1391,10 @@ Sovrascriverla?</translation>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
         <translation>Il file %1 è stato modificato da un altro programma da quando è stato aperto o salvato qui. Sovrascriverlo?</translation>
+    </message>
+    <message>
+        <source>Result sheets with their project (*.pdf *.PDF)</source>
+        <translation>Fogli dei risultati con il loro progetto (*.pdf *.PDF)</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,34 @@
         <source>no position is calculated and the connector schedule is empty</source>
         <translation>er is geen positie berekend en de stuklijst is leeg</translation>
     </message>
+    <message>
+        <source>there is no such position in the project</source>
+        <translation>deze positie bestaat niet in het project</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sheet needs its results</source>
+        <translation>de positie is niet berekend: het rekenblad heeft haar resultaten nodig</translation>
+    </message>
+    <message>
+        <source>the result sheet is written as .pdf, .png or .svg</source>
+        <translation>het rekenblad wordt als .pdf, .png of .svg geschreven</translation>
+    </message>
+    <message>
+        <source>the connector schedule is written as .txt or .pdf</source>
+        <translation>de deuvellijst wordt als .txt of .pdf geschreven</translation>
+    </message>
+    <message>
+        <source>a sketch is written as .png or .svg</source>
+        <translation>een schets wordt als .png of .svg geschreven</translation>
+    </message>
+    <message>
+        <source>the position is not calculated: the result sketches need its results</source>
+        <translation>de positie is niet berekend: de resultaatschetsen hebben haar resultaten nodig</translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>de afbeelding kon niet worden gemaakt</translation>
+    </message>
 </context>
 <context>
     <name>Bildexport</name>
@@ -65,6 +93,21 @@
     <message>
         <source>there is no picture to export</source>
         <translation>er is geen afbeelding om te exporteren</translation>
+    </message>
+</context>
+<context>
+    <name>Blattbeilage</name>
+    <message>
+        <source>shear connector</source>
+        <translation>dwarskrachtdeuvel</translation>
+    </message>
+    <message>
+        <source>Result sheet of position %1</source>
+        <translation>Rekenblad van positie %1</translation>
+    </message>
+    <message>
+        <source>Result sheets of the project and connector schedule</source>
+        <translation>Rekenbladen van het project en deuvellijst</translation>
     </message>
 </context>
 <context>
@@ -852,6 +895,21 @@ Should this be overwritten?</source>
         <comment>TextLieferung2</comment>
         <translation>volgens de specificatie op de tekening van het deuvelelement plaatsen.</translation>
     </message>
+    <message>
+        <source>The PDF file does not carry a TRV project: only a result sheet written by this program holds its project.</source>
+        <comment>PdfOhneProjekt</comment>
+        <translation>Het PDF-bestand bevat geen TRV-project: alleen een rekenblad dat door dit programma is geschreven, bevat zijn project.</translation>
+    </message>
+    <message>
+        <source>The PDF file is damaged or not a PDF file: its project cannot be read.</source>
+        <comment>PdfBeschaedigt</comment>
+        <translation>Het PDF-bestand is beschadigd of geen PDF-bestand: het project ervan kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The project attached to the PDF file is too large to be read.</source>
+        <comment>PdfProjektZuGross</comment>
+        <translation>Het aan het PDF-bestand toegevoegde project is te groot om te worden gelezen.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
@@ -1329,6 +1387,10 @@ Should this be overwritten?</source>
     <message>
         <source>The file %1 has been changed by another program since it was opened or saved here. Do you want to overwrite it?</source>
         <translation>Het bestand %1 is door een ander programma gewijzigd sinds het hier werd geopend of opgeslagen. Wilt u het overschrijven?</translation>
+    </message>
+    <message>
+        <source>Result sheets with their project (*.pdf *.PDF)</source>
+        <translation>Rekenbladen met hun project (*.pdf *.PDF)</translation>
     </message>
 </context>
 <context>

@@ -1,16 +1,10 @@
-#include "cli/Grafik.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"
 #include "model/Modell.h"
 #include "printing/Ausgabedatei.h"
-#include "printing/Ergebnisblatt.h"
-#include "printing/Positionsskizzen.h"
+#include "printing/Ausgaben.h"
+#include "printing/Grafikumgebung.h"
 #include "printing/Projektdruck.h"
-#include "printing/Seitenmasse.h"
-
-#include <QImage>
-#include <QPainter>
-#include <QPrinter>
 
 #include <ostream>
 
@@ -30,14 +24,8 @@ int ProjektBlatt(const TKModell& modell, const std::string& ziel, std::ostream& 
             << ") is not calculated and is left out\n";
     }
     const Grafikumgebung grafik;
-    Seitenmasse masse;
     std::string fehler;
-    if (!PdfSpeichern(
-            ziel,
-            [&](QPrinter& drucker, std::string& grund) {
-                return ProjektDrucken(drucker, masse, modell, grund);
-            },
-            fehler)) {
+    if (!ProjektblattSchreiben(modell, ziel, fehler)) {
         err << "trv-cli sheet: " << ziel << ": " << fehler << "\n";
         return ExitFehler;
     }
@@ -84,36 +72,8 @@ int Blatt(const Argumente& args, std::ostream&, std::ostream& err) {
     }
 
     const Grafikumgebung grafik;
-    const char trenner = modell->Regional().Dezimaltrenner;
-    Positionsskizzen skizzen(*modell, anwendung, trenner);
-    Ergebnisblatt blatt(anwendung, KopfAusModell(*modell, anwendung, true), trenner, skizzen);
-    Seitenmasse masse;
     std::string fehler;
-    bool ok = false;
-    if (endung == "pdf") {
-        ok = PdfSpeichern(
-            *ziel,
-            [&](QPrinter& drucker, std::string& grund) {
-                return ErgebnisblattDrucken(drucker, masse, blatt, grund);
-            },
-            fehler);
-    } else {
-        // Page 1 as the picture exports take it: the preview image, or drawn anew as a vector
-        // picture with the preview's metrics.
-        const std::vector<QImage> seiten =
-            ErgebnisblattVorschau(masse, StandardGeometrie(), BildschirmDpi, blatt);
-        if (endung == "png") {
-            ok = BildSpeichern(*ziel, seiten.front(), fehler);
-        } else {
-            ok = SvgSpeichern(
-                *ziel, seiten.front().size(), BildschirmDpi,
-                [&](QPainter& canvas) {
-                    canvas.fillRect(QRect(QPoint(0, 0), seiten.front().size()), Qt::white);
-                    ErgebnisblattSeite1Export(canvas, masse, blatt);
-                },
-                fehler);
-        }
-    }
+    const bool ok = ErgebnisblattSchreiben(*modell, *nr, *ziel, fehler);
     if (!ok) {
         err << "trv-cli sheet: " << *ziel << ": " << fehler << "\n";
         return ExitFehler;

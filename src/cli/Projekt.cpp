@@ -8,11 +8,7 @@
 namespace trv::cli {
 
 std::unique_ptr<TKModell> ProjektOeffnen(const std::string& pfad, std::ostream& err) {
-    const TKRegional regional = plattform::SystemRegional();
-    // The user's settings give the defaults, read once; what the positions write back stays in
-    // memory, so a batch run never changes the settings file nor creates one.
-    auto modell = std::make_unique<TKModell>(
-        TKIniDatei::ImSpeicher(plattform::SystemIni(regional).Pfad(), regional), regional);
+    std::unique_ptr<TKModell> modell = plattform::BatchModell();
     const TKDateiErgebnis ergebnis = modell->Oeffnen(pfad);
     for (const std::string& meldung : ergebnis.Meldungen) {
         err << pfad << ": " << meldung << "\n";

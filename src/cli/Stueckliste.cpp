@@ -1,14 +1,9 @@
-#include "cli/Grafik.h"
 #include "cli/Kommandozeile.h"
 #include "cli/Projekt.h"
 #include "model/Modell.h"
 #include "printing/Ausgabedatei.h"
-#include "printing/Seitenmasse.h"
-#include "printing/Seitenrahmen.h"
-#include "printing/StuecklisteDruck.h"
-#include "schedule/StuecklisteText.h"
-
-#include <QPrinter>
+#include "printing/Ausgaben.h"
+#include "printing/Grafikumgebung.h"
 
 #include <ostream>
 
@@ -37,27 +32,13 @@ int Stueckliste(const Argumente& args, std::ostream&, std::ostream& err) {
     if (endung != "txt" && endung != "pdf") {
         return aufruf();
     }
-    std::string fehler;
-    bool ok = false;
-    if (endung == "txt") {
-        std::string grund;
-        ok = StuecklisteTextExport(*ziel, TextDatenAusModell(*modell), fehler, &grund);
-        if (!ok && !grund.empty()) {
-            fehler += " (" + grund + ")";
-        }
-    } else {
-        const Grafikumgebung grafik;
-        // The schedule's head belongs to no position: it lists no reasons.
-        const Kopfdaten kopf = KopfAusModell(*modell, modell->AktuelleAnwendung(), false);
-        const StuecklistenDruckdaten daten = DruckdatenAusModell(*modell);
-        Seitenmasse masse;
-        ok = PdfSpeichern(
-            *ziel,
-            [&](QPrinter& drucker, std::string& grund) {
-                return StuecklisteDrucken(drucker, masse, kopf, daten, grund);
-            },
-            fehler);
+    // Only the printed pages need Qt's fonts.
+    std::optional<Grafikumgebung> grafik;
+    if (endung == "pdf") {
+        grafik.emplace();
     }
+    std::string fehler;
+    const bool ok = StuecklisteSchreiben(*modell, *ziel, fehler);
     if (!ok) {
         err << "trv-cli schedule: " << *ziel << ": " << fehler << "\n";
         return ExitFehler;

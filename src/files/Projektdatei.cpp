@@ -1,5 +1,6 @@
 #include "files/Projektdatei.h"
 
+#include "files/PdfAnhang.h"
 #include "files/Ressourcen.h"
 
 #include <utility>
@@ -40,6 +41,17 @@ xml::TKElement ProjektdokumentAnlegen(xml::TKDokument& dok, const std::string& d
 
 std::optional<xml::TKDokument> ProjektdokumentLaden(const std::string& dateiName,
                                                     TKDateiErgebnis& ergebnis) {
+    if (TKPdfAnhang::IstPdf(std::filesystem::path(dateiName))) {
+        // A result sheet carries the project it was printed from.
+        TKPdfAnhang::TFehler pdfFehler = TKPdfAnhang::TFehler::Keiner;
+        const std::optional<std::string> projekt = TKPdfAnhang::ProjektLesen(
+            dateiName, pdfFehler, ergebnis.Grund, xml::TKDokument::MaxDateiGroesse);
+        if (!projekt) {
+            ergebnis.Meldungen.push_back(TKPdfAnhang::Meldung(pdfFehler));
+            return std::nullopt;
+        }
+        return ProjektdokumentAusText(*projekt, ergebnis);
+    }
     xml::TKLadeFehler fehler;
     auto dok = xml::TKDokument::Laden(dateiName, fehler);
     return Pruefen(std::move(dok), fehler, ergebnis);

@@ -25,7 +25,9 @@ xml::TKElement ProjektdokumentAnlegen(xml::TKDokument& dok, const std::string& d
 // Parses a project file and checks its program element (the second child of the document
 // element, by position). A file that cannot be parsed gives nullopt with ergebnis.Grund set;
 // a foreign file also adds "The file is not a valid Varnel - TRV File" to the messages. A
-// different version adds the old-version warning and the document is returned.
+// different version adds the old-version warning and the document is returned. A PDF is read
+// as the result sheet that carries its project (TKPdfAnhang): a PDF without one, or a damaged
+// one, adds its message.
 std::optional<xml::TKDokument> ProjektdokumentLaden(const std::string& dateiName,
                                                     TKDateiErgebnis& ergebnis);
 // The same for a document already in memory (the fuzz target feeds bytes here).

@@ -136,6 +136,10 @@ enum Nummer : int {
     DateiAlteVersion = 65505,     // "The data file was created with an old version ..."
     DateiSpeichernFehler = 65506, // "Error during saving the data - unable to save the project"
     DateiOeffnenFehler = 65507,   // "Error during opening the data file - unable to read ..."
+    // A result sheet's PDF that should carry its project
+    PdfOhneProjekt = 65508,
+    PdfBeschaedigt = 65509,
+    PdfProjektZuGross = 65510,
 
     // Reinforcement drawing (DXF)
     DxfTitel = 65550,

@@ -183,7 +183,8 @@ public:
     // separator). The file is replaced only after a complete write: a failed save leaves the
     // old file as it was. Sets FileName, also on failure.
     TKDateiErgebnis Speichern(const std::string& dateiName);
-    // Reads a project file into this (freshly created) model; sets FileName. On failure the
+    // Reads a project file into this (freshly created) model; sets FileName (left empty for a
+    // result sheet's PDF, whose attached project is read). On failure the
     // messages end with the open error, and the caller replaces the model by a new one. A
     // file without positions is unreadable; a current position outside the list becomes the
     // last position. DornDaten is refilled for EingabeDorn. Positions are made one by one as

@@ -2,6 +2,7 @@
 #include "model/Modell.h"
 
 #include "calculation/Katalog.h"
+#include "files/PdfAnhang.h"
 #include "files/Projektdatei.h"
 #include "files/Ressourcen.h"
 #include "files/XmlDokument.h"
@@ -9,6 +10,7 @@
 #include "model/Nutzertext.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <memory>
 #include <utility>
 
@@ -112,7 +114,9 @@ TKDateiErgebnis TKModell::Speichern(const std::string& dateiName) {
 }
 
 TKDateiErgebnis TKModell::Oeffnen(const std::string& dateiName) {
-    fileName_ = dateiName;
+    // A project read from a result sheet has no project file yet: saving asks for one rather
+    // than writing the project over the PDF.
+    fileName_ = TKPdfAnhang::IstPdf(std::filesystem::path(dateiName)) ? std::string() : dateiName;
     TKDateiErgebnis ergebnis;
     const std::optional<xml::TKDokument> dok = ProjektdokumentLaden(dateiName, ergebnis);
     return DokumentLesen(dok, std::move(ergebnis));

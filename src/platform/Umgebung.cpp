@@ -1,5 +1,7 @@
 #include "platform/Umgebung.h"
 
+#include "model/Modell.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
@@ -64,6 +66,12 @@ TKRegional SystemRegional() {
 
 TKIniDatei SystemIni(const TKRegional& regional) {
     return TKIniDatei(IniPfadBestimmen(ProgrammOrdner()), regional);
+}
+
+std::unique_ptr<TKModell> BatchModell() {
+    const TKRegional regional = SystemRegional();
+    return std::make_unique<TKModell>(TKIniDatei::ImSpeicher(SystemIni(regional).Pfad(), regional),
+                                      regional);
 }
 
 } // namespace trv::plattform

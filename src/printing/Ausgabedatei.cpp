@@ -1,10 +1,11 @@
 #include "printing/Ausgabedatei.h"
 
 #include "files/AtomareDatei.h"
+#include "files/PdfAnhang.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QCoreApplication>
+#include <QImage>
 #include <QPainter>
 #include <QPrinter>
 #include <QSvgGenerator>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 
 namespace trv {
 
@@ -64,7 +66,8 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
         svg.setResolution(aufloesung);
         QPainter canvas;
         if (!canvas.begin(&svg)) {
-            fehler = QCoreApplication::translate("Ausgabe", "the SVG picture could not be started").toStdString();
+            fehler = QCoreApplication::translate("Ausgabe", "the SVG picture could not be started")
+                         .toStdString();
             return false;
         }
         zeichnen(canvas);
@@ -74,18 +77,18 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
 }
 
 bool PdfSpeichern(const std::string& pfad,
-                  const std::function<bool(QPrinter&, std::string&)>& drucken,
-                  std::string& fehler) {
+                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler,
+                  const TKPdfBeilage* beilage) {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setPageSize(QPageSize(QPageSize::A4));
     drucker.setPageOrientation(QPageLayout::Portrait);
-    return PdfSpeichern(drucker, pfad, drucken, fehler);
+    return PdfSpeichern(drucker, pfad, drucken, fehler, beilage);
 }
 
 bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
-                  const std::function<bool(QPrinter&, std::string&)>& drucken,
-                  std::string& fehler) {
+                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler,
+                  const TKPdfBeilage* beilage) {
     // The printer writes the file itself, by name: into the temporary beside the file being
     // replaced, which is then put in place like every other output.
     TKZwischendatei temp{std::filesystem::path(pfad)};
@@ -104,8 +107,16 @@ bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
     }
     std::error_code ec;
     if (std::filesystem::file_size(temp.Pfad(), ec) == 0 || ec) {
-        fehler = QCoreApplication::translate("Ausgabe", "the PDF file was not written").toStdString();
+        fehler =
+            QCoreApplication::translate("Ausgabe", "the PDF file was not written").toStdString();
         return false;
+    }
+    if (beilage != nullptr) {
+        // The printed temporary is read back with the project attached; the result replaces
+        // the target in one step like every other output, and the temporary goes.
+        const std::optional<std::string> mitProjekt =
+            TKPdfAnhang::Einbetten(temp.Pfad(), *beilage, fehler);
+        return mitProjekt && DateiAtomarSchreiben(pfad, *mitProjekt, fehler);
     }
     return temp.Einsetzen(fehler);
 }
@@ -117,7 +128,8 @@ bool DokumentDrucken(QPrinter& drucker, const std::function<bool(QPrinter&, std:
     }
     const QString ziel = drucker.outputFileName();
     if (ziel.isEmpty()) {
-        fehler = QCoreApplication::translate("Ausgabe", "no file named for the PDF document").toStdString();
+        fehler = QCoreApplication::translate("Ausgabe", "no file named for the PDF document")
+                     .toStdString();
         return false;
     }
     return PdfSpeichern(drucker, ziel.toStdString(), drucken, fehler);

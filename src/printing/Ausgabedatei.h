@@ -11,6 +11,8 @@ class QPrinter;
 
 namespace trv {
 
+struct TKPdfBeilage;
+
 // Output files of pictures and printed pages. Each is made completely in memory or in a
 // temporary file beside the target and only then put in its place, so a failure never
 // leaves a half-written file and an existing file stays as it was. False with a reason.
@@ -26,13 +28,17 @@ bool SvgSpeichern(const std::string& pfad, QSize groesse, int aufloesung,
                   const std::function<void(QPainter&)>& zeichnen, std::string& fehler);
 
 // A PDF printed through a QPrinter in PDF mode with A4 paper; drucken prints the document.
+// With a beilage the PDF carries it as an attachment and its document information (the
+// pages stay as printed).
 bool PdfSpeichern(const std::string& pfad,
-                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler);
+                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler,
+                  const TKPdfBeilage* beilage = nullptr);
 
 // The same through a given printer, switched to PDF output (its page set-up is kept); its
 // output file name is set back afterwards (to pfad when it had none).
 bool PdfSpeichern(QPrinter& drucker, const std::string& pfad,
-                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler);
+                  const std::function<bool(QPrinter&, std::string&)>& drucken, std::string& fehler,
+                  const TKPdfBeilage* beilage = nullptr);
 
 // Prints through drucken on the printer. A PDF printer's document goes into a temporary file
 // beside the printer's output file and takes its place only when complete; the printer keeps

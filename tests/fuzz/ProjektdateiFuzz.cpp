@@ -1,16 +1,33 @@
-// Fuzz entry for the project file reader: any bytes may come in. A file that reads must
-// write a document that reads again and is written back unchanged.
+// Fuzz entry for the project file reader: any bytes may come in, a project file or the PDF of
+// a result sheet that carries one. A file that reads must write a document that reads again
+// and is written back unchanged.
 #include "files/Explorer.h"
+#include "files/PdfAnhang.h"
 #include "model/Modell.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-    const std::string_view inhalt(reinterpret_cast<const char*>(daten), groesse);
+    std::string_view inhalt(reinterpret_cast<const char*>(daten), groesse);
+    std::optional<std::string> projekt;
+    if (trv::TKPdfAnhang::IstPdf(inhalt)) {
+        // A small limit: an attachment that unpacks beyond it must be refused, not unpacked.
+        trv::TKPdfAnhang::TFehler fehler = trv::TKPdfAnhang::TFehler::Keiner;
+        std::string grund;
+        projekt = trv::TKPdfAnhang::ProjektAusText(inhalt, fehler, grund, 1u << 20);
+        if (!projekt) {
+            if (fehler == trv::TKPdfAnhang::TFehler::Keiner || grund.empty()) {
+                std::abort(); // a refused PDF always says why
+            }
+            return 0;
+        }
+        inhalt = *projekt;
+    }
 
     trv::TKExplorer explorer;
     explorer.ProjektLesenAusText(inhalt);

@@ -1,6 +1,7 @@
 #include "../render/PdfText.h"
 #include "Testrueckfragen.h"
 #include "calculation/Katalog.h"
+#include "files/Ressourcen.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Projektdruck.h"
 #include "printing/Seitenmasse.h"
@@ -10,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -128,6 +131,50 @@ TEST(DruckTest, SheetAfterChoosingAnotherTypeEqualsTheSheetOfTheSavedFile) {
             EXPECT_TRUE(gedruckt[i] == gelesen[i]) << "page " << i + 1;
         }
     }
+}
+
+QByteArray BerichtJson(const QString& datei) {
+    QProcess cli;
+    cli.start(QStringLiteral(TRV_CLI), {QStringLiteral("report"), QStringLiteral("--json"), datei});
+    EXPECT_TRUE(cli.waitForFinished(30000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return cli.readAllStandardOutput();
+}
+
+// The sheet is what gets archived and sent: it must give back the project it was printed
+// from, to the program and to trv-cli alike.
+TEST(DruckTest, DasGedruckteBlattTraegtSeinProjekt) {
+    OHNE_DRUCKER_ODER_UEBERSPRINGEN();
+    const QString quelle = QStringLiteral(TRV_TEST_DATA_DIR "/platte-wand-beliebig.TRV");
+    Druckumgebung u(quelle);
+    QTemporaryDir ordner;
+    const QString pdf = ordner.filePath(QStringLiteral("blatt.pdf"));
+    u.fragen.Dateien.push_back(pdf);
+    ASSERT_TRUE(u.druck.Drucken()) << u.fragen.Meldungen.join(QLatin1Char('\n')).toStdString();
+
+    Projektzustand zustand{TKIniDatei{}, TKRegional::Standard()};
+    Testrueckfragen fragen;
+    Projektbefehle befehle{zustand, fragen};
+    ASSERT_TRUE(befehle.ProjektLaden(pdf)) << fragen.Meldungen.join('\n').toStdString();
+    // Saving asks for a project file rather than writing over the sheet.
+    EXPECT_TRUE(zustand.Dateiname().isEmpty());
+    zustand.Modell().SetFileName(u.zustand.Modell().FileName());
+    EXPECT_EQ(zustand.Modell().ProjektText(), u.zustand.Modell().ProjektText());
+    EXPECT_EQ(BerichtJson(pdf), BerichtJson(quelle));
+
+    // A PDF that carries no project is refused with its message.
+    const QString fremd = ordner.filePath(QStringLiteral("fremd.pdf"));
+    {
+        QPdfWriter schreiber(fremd);
+        QPainter maler(&schreiber);
+        maler.drawText(100, 100, QStringLiteral("no project here"));
+    }
+    Testrueckfragen fragen2;
+    Projektbefehle befehle2{zustand, fragen2};
+    EXPECT_FALSE(befehle2.ProjektLaden(fremd));
+    EXPECT_TRUE(fragen2.Meldungen.join('\n').contains(
+        QString::fromStdString(Ressource(res::PdfOhneProjekt))))
+        << fragen2.Meldungen.join('\n').toStdString();
 }
 
 TEST(DruckTest, OhneGueltigeErgebnisseOderAbgebrochenWirdNichtsGedruckt) {

@@ -249,9 +249,12 @@ void TfrmProjektverwaltung::DateienLesen() {
          it.increment(ec)) {
         std::error_code typ;
         std::string name = it->path().filename().native();
-        if (it->is_regular_file(typ) && name.size() > 4 &&
-            QString::fromLatin1(name.substr(name.size() - 4))
-                    .compare(QStringLiteral(".TRV"), Qt::CaseInsensitive) == 0) {
+        // Result sheets in PDF carry their project and are listed beside the project files.
+        const QString endung =
+            name.size() > 4 ? QString::fromLatin1(name.substr(name.size() - 4)) : QString();
+        if (it->is_regular_file(typ) &&
+            (endung.compare(QStringLiteral(".TRV"), Qt::CaseInsensitive) == 0 ||
+             endung.compare(QStringLiteral(".PDF"), Qt::CaseInsensitive) == 0)) {
             namen.push_back(std::move(name));
         }
     }

@@ -1,6 +1,7 @@
 #include "ui/main/Bildexport.h"
 
 #include "printing/Ausgabedatei.h"
+#include "printing/Blattbeilage.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Projektdruck.h"
 #include "printing/Seitenmasse.h"
@@ -164,12 +165,13 @@ bool Bildexport::Schreiben(Bildquelle quelle, const QImage& bild, const QString&
         Seitenmasse masse;
         if (quelle == Bildquelle::Ergebnisseite) {
             Positionsblatt blatt(zustand_.Modell(), zustand_.Anwendung());
+            const TKPdfBeilage beilage = BlattBeilage(zustand_.Modell(), &zustand_.Anwendung());
             return PdfSpeichern(
                 pdf, pfad,
                 [&](QPrinter& drucker, std::string& grund) {
                     return ErgebnisblattDrucken(drucker, masse, blatt.Blatt(), grund);
                 },
-                fehler);
+                fehler, &beilage);
         }
         const QSize groesse = SkizzenGroesse(quelle, bild);
         if (groesse.isEmpty()) {

@@ -1,6 +1,7 @@
 #include "ui/main/Druckbefehle.h"
 
 #include "printing/Ausgabedatei.h"
+#include "printing/Blattbeilage.h"
 #include "printing/Ergebnisblatt.h"
 #include "printing/Projektdruck.h"
 #include "printing/Seitenmasse.h"
@@ -19,9 +20,10 @@ namespace trv {
 
 namespace {
 
-// Runs one print job on the chosen printer; a PDF printer writes through a temporary file.
+// Runs one print job on the chosen printer; a PDF printer writes through a temporary file, and
+// the sheet's PDF carries the project.
 bool Auftrag(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&)>& drucken,
-             std::string& fehler) {
+             std::string& fehler, const TKPdfBeilage& beilage) {
     const Sanduhr sanduhr;
     if (drucker.outputFormat() == QPrinter::PdfFormat) {
         const std::string ziel = drucker.outputFileName().toStdString();
@@ -29,7 +31,7 @@ bool Auftrag(QPrinter& drucker, const std::function<bool(QPrinter&, std::string&
             fehler = Druckbefehle::tr("no file was named for the PDF").toStdString();
             return false;
         }
-        return PdfSpeichern(drucker, ziel, drucken, fehler);
+        return PdfSpeichern(drucker, ziel, drucken, fehler, &beilage);
     }
     return drucken(drucker, fehler);
 }
@@ -69,7 +71,7 @@ bool Druckbefehle::Drucken() {
         [&](QPrinter& drucker, std::string& grund) {
             return ErgebnisblattDrucken(drucker, masse, blatt.Blatt(), grund);
         },
-        fehler);
+        fehler, BlattBeilage(zustand_.Modell(), &zustand_.Anwendung()));
     if (!ok) {
         fragen_.Meldung(
             tr("The result sheet could not be printed:\n%1").arg(QString::fromStdString(fehler)));
@@ -101,7 +103,7 @@ bool Druckbefehle::ProjektDrucken() {
         [&](QPrinter& drucker, std::string& grund) {
             return trv::ProjektDrucken(drucker, masse, modell, grund);
         },
-        fehler);
+        fehler, BlattBeilage(modell, nullptr));
     if (!ok) {
         fragen_.Meldung(
             tr("The project could not be printed:\n%1").arg(QString::fromStdString(fehler)));

@@ -100,7 +100,8 @@ bool Projektbefehle::Oeffnen() {
     }
     const std::optional<QString> datei = fragen_.DateiZumOeffnen(
         {Programmtitel(),
-         {Programmtitel() + QStringLiteral(" (*.TRV *.trv)"), tr("All files (*)")},
+         {Programmtitel() + QStringLiteral(" (*.TRV *.trv)"),
+          tr("Result sheets with their project (*.pdf *.PDF)"), tr("All files (*)")},
          QStringLiteral("TRV"),
          zustand_.Dateiname()});
     return datei && ProjektLaden(*datei);
@@ -140,8 +141,10 @@ std::unique_ptr<TKModell> Projektbefehle::ProjektLesen(const QString& datei) {
 }
 
 void Projektbefehle::ProjektUebernehmen(std::unique_ptr<TKModell> modell, const QString& datei) {
+    // A project read from a sheet's PDF has no project file yet: Save asks for one.
+    const bool ohneDatei = modell->FileName().empty();
     zustand_.ModellUebernehmen(std::move(modell));
-    DateinameSetzen(datei);
+    DateinameSetzen(ohneDatei ? QString() : datei);
     emit ProjektdateiBenutzt(datei);
     ModusDerPosition();
     emit ProjektErsetzt();

@@ -4,13 +4,13 @@
 
 class QGuiApplication;
 
-namespace trv::cli {
+namespace trv {
 
-// What a subcommand that draws needs from Qt: fonts and paint engines come with a
-// QGuiApplication. Without a display it runs on the offscreen platform. Made only by the
-// subcommands that draw, so the others start without Qt's GUI. Qt sets the process locale from
+// What drawing needs from Qt in a program without windows: fonts and paint engines come with
+// a QGuiApplication. Without a display it runs on the offscreen platform. Made only where
+// something is drawn, so the rest starts without Qt's GUI. Qt sets the process locale from
 // the environment; the number conversions of the program do not depend on it, and numeric
-// formatting of the C library is put back to "C" all the same.
+// formatting of the C library is put back to "C" all the same. One at a time per process.
 class Grafikumgebung {
 public:
     Grafikumgebung();
@@ -25,4 +25,4 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-} // namespace trv::cli
+} // namespace trv

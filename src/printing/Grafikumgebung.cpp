@@ -1,10 +1,10 @@
-#include "cli/Grafik.h"
+#include "printing/Grafikumgebung.h"
 
 #include <QGuiApplication>
 
 #include <clocale>
 
-namespace trv::cli {
+namespace trv {
 
 Grafikumgebung::Grafikumgebung() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -17,4 +17,4 @@ Grafikumgebung::Grafikumgebung() {
 
 Grafikumgebung::~Grafikumgebung() = default;
 
-} // namespace trv::cli
+} // namespace trv
