@@ -914,6 +914,16 @@ Soll sie überschrieben werden?</translation>
         <comment>PdfProjektZuGross</comment>
         <translation>Das an die PDF-Datei angehängte Projekt ist zu gross, um gelesen zu werden.</translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation>Der beliebige Lastverlauf braucht mindestens zwei Punkte. Bitte geben Sie den Lastverlauf ein!</translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation>Die Last erfordert mehr als %1 Querkraftdorne in einer Reihe. Diese Typen lassen sich nicht anordnen; wählen Sie einen stärkeren Typ oder teilen Sie die Fuge auf.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>

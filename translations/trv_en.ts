@@ -899,6 +899,16 @@ Should this be overwritten?</source>
         <comment>PdfProjektZuGross</comment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>

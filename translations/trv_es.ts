@@ -914,6 +914,16 @@ Should this be overwritten?</source>
         <comment>PdfProjektZuGross</comment>
         <translation>El proyecto adjunto al archivo PDF es demasiado grande para leerlo.</translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation>La carga arbitraria necesita al menos dos puntos. ¡Introduzca el perfil de carga!</translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation>La carga requiere más de %1 conectores en una fila. Estos tipos no se pueden disponer; elija un tipo más resistente o divida la junta.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>

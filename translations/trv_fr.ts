@@ -914,6 +914,16 @@ Voulez-vous la remplacer ?</translation>
         <comment>PdfProjektZuGross</comment>
         <translation>Le projet joint au fichier PDF est trop volumineux pour être lu.</translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation>La charge quelconque nécessite au moins deux points. Veuillez saisir le profil de charge !</translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation>La charge exige plus de %1 goujons dans une rangée. Ces types ne peuvent pas être disposés ; choisissez un type plus résistant ou divisez le joint.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>

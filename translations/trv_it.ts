@@ -914,6 +914,16 @@ Sovrascriverla?</translation>
         <comment>PdfProjektZuGross</comment>
         <translation>Il progetto allegato al file PDF è troppo grande per essere letto.</translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation>Il carico arbitrario richiede almeno due punti. Inserire l'andamento del carico!</translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation>Il carico richiede più di %1 connettori in una fila. Questi tipi non possono essere disposti; scegliere un tipo più resistente o suddividere il giunto.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>

@@ -910,6 +910,16 @@ Should this be overwritten?</source>
         <comment>PdfProjektZuGross</comment>
         <translation>Het aan het PDF-bestand toegevoegde project is te groot om te worden gelezen.</translation>
     </message>
+    <message>
+        <source>The arbitrary load profile needs at least two points. Please enter the load profile!</source>
+        <comment>PlausiLastprofil</comment>
+        <translation>Het willekeurige belastingsverloop heeft minstens twee punten nodig. Voer het belastingsverloop in!</translation>
+    </message>
+    <message>
+        <source>The load needs more than %1 shear connectors in one row. These types cannot be arranged; choose a stronger type or divide the joint.</source>
+        <comment>ZuVieleDorne</comment>
+        <translation>De belasting vraagt meer dan %1 deuvels in één rij. Deze typen kunnen niet worden geplaatst; kies een sterker type of verdeel de voeg.</translation>
+    </message>
 </context>
 <context>
     <name>Rueckfragen</name>
