@@ -21,7 +21,9 @@ Hauptfenster::Hauptfenster(QStringList argumente, TKRegional regional)
 Hauptfenster::~Hauptfenster() {
     // Closing asks to save; the tests do not.
     fragen.Antworten.clear();
-    fenster->hide();
+    if (fenster) {
+        fenster->hide();
+    }
 }
 
 } // namespace trv::test

@@ -241,6 +241,17 @@ TEST(HauptmaskeTest, NachJedemWechselZeigtDieSkizzeDenGedruecktenKnopf) {
     EXPECT_NE(QApplication::focusWidget(), rechnen);
 }
 
+// A window destroyed without being closed first (the focus still in a field being typed in)
+// must not take the field over into its project, which goes before its controls.
+TEST(HauptmaskeTest, FensterOhneSchliessenZerstoertUebernimmtNichtsMehr) {
+    Hauptfenster f;
+    f->Aktionen().mnuPositionHinzufuegen->trigger();
+    ASSERT_EQ(QApplication::focusWidget(), f->PositionText());
+    QTest::keyClicks(f->PositionText(), QStringLiteral("Achse B"));
+    f.fenster.reset(); // crashed in the field's focus-out
+    SUCCEED();
+}
+
 TEST(HauptmaskeTest, BaumWechseltPositionenUndGruppenknotenTunNichts) {
     Hauptfenster f;
     for (int i = 0; i < 2; ++i) {

@@ -154,8 +154,13 @@ TfrmHauptMaske::TfrmHauptMaske(TKIniDatei ini, TKRegional regional, QStringList 
 }
 
 TfrmHauptMaske::~TfrmHauptMaske() {
-    // Nothing is drawn any more while the project goes.
+    // Nothing is drawn any more while the project goes, and no control reacts any more: the
+    // window's base destroys the controls after the project, and a field that still has the
+    // focus would take its text over into a project already gone when it loses the focus.
     zustand_.Modell().SetSkizzeAnzeige(5);
+    for (QWidget* w : findChildren<QWidget*>()) {
+        w->blockSignals(true);
+    }
 }
 
 // --- building the window ----------------------------------------------------
