@@ -1,7 +1,8 @@
 // The main window's responses, measured on the real window offscreen: from construction to
 // the window shown, the Calculation command on the 12 m profile example up to the filled list
 // and drawn sketch, switching between two calculated positions, the preview of the result
-// sheet and the redraw of the sketch after a resize.
+// sheet and the redraw of the sketch after a resize; and on projects of 50, 500 and 5000
+// positions: opening, switching, adding (a copy of the current position) and deleting.
 #include "ui/main/Befehle.h"
 #include "ui/main/Eingabe.h"
 #include "ui/main/Projektbefehle.h"
@@ -12,7 +13,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProcess>
 #include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <map>
 
 namespace {
 
@@ -95,6 +100,66 @@ void BM_SkizzeNachGroessenaenderung(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SkizzeNachGroessenaenderung)->Unit(benchmark::kMillisecond);
+
+// A mixed project of n uncalculated positions, written once per size by trv_projekte.
+QString GrossesProjekt(int n) {
+    static QTemporaryDir ordner;
+    static std::map<int, QString> dateien;
+    auto& datei = dateien[n];
+    if (datei.isEmpty()) {
+        datei = ordner.filePath(QStringLiteral("projekt-%1.TRV").arg(n));
+        if (QProcess::execute(QStringLiteral(TRV_PROJEKTE),
+                              {QStringLiteral("mixed"), QString::number(n), datei}) != 0) {
+            std::abort();
+        }
+    }
+    return datei;
+}
+
+void BM_GrossesProjektOeffnen(benchmark::State& state) {
+    KeineFragen fragen;
+    auto f = Fenster(fragen);
+    const QString datei = GrossesProjekt(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        if (!f->Kommandos().DateiOeffnen(datei)) {
+            state.SkipWithError("not opened");
+        }
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_GrossesProjektOeffnen)->Arg(50)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+void BM_GrossesProjektWechseln(benchmark::State& state) {
+    KeineFragen fragen;
+    const int n = static_cast<int>(state.range(0));
+    auto f = Fenster(fragen, {GrossesProjekt(n)});
+    int nr = 1;
+    for (auto _ : state) {
+        nr = nr == 1 ? n / 2 : 1;
+        f->PositionsAuswahl()->setValue(nr);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_GrossesProjektWechseln)->Arg(50)->Arg(500)->Arg(5000)->Unit(benchmark::kMillisecond);
+
+// Add Position and Delete in turn, so the project keeps its size.
+void BM_GrossesProjektHinzufuegenUndLoeschen(benchmark::State& state) {
+    KeineFragen fragen;
+    const int n = static_cast<int>(state.range(0));
+    auto f = Fenster(fragen, {GrossesProjekt(n)});
+    f->PositionsAuswahl()->setValue(n / 2);
+    for (auto _ : state) {
+        f->Aktionen().mnuPositionHinzufuegen->trigger();
+        QApplication::processEvents();
+        f->Aktionen().mnuPositionLoeschen->trigger();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_GrossesProjektHinzufuegenUndLoeschen)
+    ->Arg(50)
+    ->Arg(500)
+    ->Arg(5000)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -481,8 +481,13 @@ void TfrmHauptMaske::BefehleVerbinden() {
         zuletzt_->Hinzufuegen(datei);
         ZuletztMenueFuellen();
     });
-    connect(kommandos_, &Projektbefehle::PositionenGeaendert, this,
-            [this] { PositionslisteAnzeigen(); });
+    // The tree and the selector follow one node at a time: a project of thousands of
+    // positions adds and deletes as fast as one of three.
+    connect(kommandos_, &Projektbefehle::PositionHinzugefuegt, this, [this](int nr) {
+        tvMain_->BaumPositionHinzufuegen(AlsText(zustand_.Modell().Anwendung(nr).Position()));
+    });
+    connect(kommandos_, &Projektbefehle::PositionGeloescht, this,
+            [this](int nr) { tvMain_->BaumPositionEntfernen(nr); });
     connect(kommandos_, &Projektbefehle::PositionGewechselt, this, [this] { PositionAnzeigen(); });
     connect(kommandos_, &Projektbefehle::DateinameGeaendert, this,
             [this](const QString& anzeige) { DateinameAnzeigen(anzeige); });

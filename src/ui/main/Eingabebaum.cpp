@@ -82,7 +82,7 @@ void TEingabebaum::EingabebaumAufbauen(const QString& projekt, int positionNr,
     positionen_ = Knoten(projekt_, tr("Current Positions"), 29);
     QTreeWidgetItem* erste =
         Knoten(positionen_, QStringLiteral("#%1: %2").arg(positionNr).arg(position), 28);
-    erste->setData(0, PositionRolle, 1);
+    erste->setData(0, PositionRolle, true);
     eingabe_ = Knoten(nullptr, tr("Input"), 16);
     Knoten(eingabe_, tr("Project Data"), 10, b.mnuProjektdaten);
     stueckliste_ = Knoten(nullptr, tr("Connector Schedule"), 23);
@@ -118,7 +118,7 @@ void TEingabebaum::BaumPositionenAufbauen(const QStringList& positionen) {
     qDeleteAll(positionen_->takeChildren());
     for (qsizetype i = 0; i < positionen.size(); ++i) {
         QTreeWidgetItem* k = Knoten(positionen_, positionen[i], 28);
-        k->setData(0, PositionRolle, static_cast<int>(i + 1));
+        k->setData(0, PositionRolle, true);
     }
     positionen_->setExpanded(true);
 }
@@ -128,9 +128,15 @@ void TEingabebaum::BaumPositionHinzufuegen(const QString& text) {
         return;
     }
     QTreeWidgetItem* k = Knoten(positionen_, text, 28);
-    k->setData(0, PositionRolle, positionen_->childCount());
+    k->setData(0, PositionRolle, true);
     positionen_->setExpanded(true);
     setCurrentItem(k);
+}
+
+void TEingabebaum::BaumPositionEntfernen(int nr) {
+    if (positionen_ && nr >= 1 && nr <= positionen_->childCount()) {
+        delete positionen_->takeChild(nr - 1);
+    }
 }
 
 void TEingabebaum::BaumPositionSetzen(int nr, const QString& text) {
@@ -182,8 +188,8 @@ void TEingabebaum::InStuecklisteZeigen(bool zeigen) {
         return;
     }
     if (zeigen) {
-        inStueckliste_ = Knoten(stueckliste_, tr("Add to Connector Schedule"), 25,
-                                befehle_.mnuInStueckliste);
+        inStueckliste_ =
+            Knoten(stueckliste_, tr("Add to Connector Schedule"), 25, befehle_.mnuInStueckliste);
     } else {
         delete inStueckliste_;
         inStueckliste_ = nullptr;
@@ -196,10 +202,11 @@ void TEingabebaum::KnotenAusfuehren(QTreeWidgetItem* knoten) {
     }
     // Run after the event that pressed the node: a command may rebuild the tree (New, Open),
     // which must not happen under the tree's own mouse handling.
-    const QVariant nr = knoten->data(0, PositionRolle);
-    if (nr.isValid()) {
+    if (knoten->data(0, PositionRolle).isValid()) {
+        // The number is the node's place: adding and deleting never renumber the nodes.
+        const int n = positionen_->indexOfChild(knoten) + 1;
         QMetaObject::invokeMethod(
-            this, [this, n = nr.toInt()] { emit PositionGewaehlt(n); }, Qt::QueuedConnection);
+            this, [this, n] { emit PositionGewaehlt(n); }, Qt::QueuedConnection);
         return;
     }
     if (QAction* aktion = AktionVon(knoten); aktion && aktion->isEnabled()) {

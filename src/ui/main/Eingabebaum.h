@@ -22,6 +22,8 @@ public:
     void BaumPositionenAufbauen(const QStringList& positionen);
     // Appends a position node and selects it.
     void BaumPositionHinzufuegen(const QString& text);
+    // Removes the position node nr (1-based); the nodes after it take the numbers below.
+    void BaumPositionEntfernen(int nr);
     // Text of the position node nr (1-based); a number without a node changes nothing.
     void BaumPositionSetzen(int nr, const QString& text);
     void BaumProjektSetzen(const QString& text);

@@ -230,20 +230,21 @@ void Projektbefehle::PositionHinzufuegen() {
     const int n = modell.AnzAnwendung();
     modell.SetAnzAnwendung(n + 1);
     modell.PositionKopieren(k, n + 1);
-    emit PositionenGeaendert();
+    emit PositionHinzugefuegt(n + 1);
     PositionWaehlen(n + 1);
 }
 
 bool Projektbefehle::PositionLoeschen() {
     TKModell& modell = zustand_.Modell();
+    const int nr = modell.AktAnwendung();
     std::string meldung;
-    if (!modell.PositionLoeschen(modell.AktAnwendung(), &meldung)) {
+    if (!modell.PositionLoeschen(nr, &meldung)) {
         if (!meldung.empty()) {
             fragen_.Meldung(AlsText(meldung));
         }
         return false;
     }
-    emit PositionenGeaendert();
+    emit PositionGeloescht(nr);
     PositionWaehlen(modell.AnzAnwendung());
     return true;
 }

@@ -76,8 +76,9 @@ signals:
     // The whole project was replaced (New, Open): positions, tree and fields follow, and the
     // window shows the current position.
     void ProjektErsetzt();
-    // The list of positions changed (added, deleted).
-    void PositionenGeaendert();
+    // Position nr was appended, or deleted (the later ones moved up by one).
+    void PositionHinzugefuegt(int nr);
+    void PositionGeloescht(int nr);
     // Another position became current (or the current one was replaced).
     void PositionGewechselt();
     void DateinameGeaendert(const QString& anzeige);
