@@ -246,11 +246,17 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
               kontext.Zahl(quelle.Geometrie.PlatteDicke()), {2 * n.TH, 0});
     // The spacings of the pairs from both edges of the zone inwards; the two chains meet in
     // the middle, so no number moves past their inner ends.
+    // A row without load or on a joint too short for its bars has no room for them (a width
+    // and spacings below zero): their dimensions are left out rather than written negative.
+    bool massbar = dorn.BreiteBewY() > 0;
+    for (int i = 1; i < paare; ++i) {
+        massbar = massbar && dorn.AbstandBewY(i - 1) > 0;
+    }
     std::vector<int> links{n.X0 - n.z / 2};
     std::vector<int> rechts{n.X0 + n.z / 2};
     std::vector<QString> abstaende;
     N = 0;
-    for (int i = 1; i < paare; ++i) {
+    for (int i = 1; massbar && i < paare; ++i) {
         N += AbstandY(td, i);
         links.push_back(n.X0 - n.z / 2 + N);
         rechts.push_back(n.X0 + n.z / 2 - N);
@@ -264,8 +270,10 @@ void SkizzeAnsicht(QPainter& canvas, Skizzenkontext& kontext, const Skizzenrecht
         }
     }
     // The zone's width above the spacings' numbers.
-    Masslinie(canvas, kontext, {n.X0 - n.z / 2, n.T}, {n.X0 + n.z / 2, n.T}, n.TH, false, "",
-              kontext.Zahl(dorn.BreiteBewY()), {0, -n.TH - std::max(n.TH, weite + n.TH / 4)});
+    if (massbar) {
+        Masslinie(canvas, kontext, {n.X0 - n.z / 2, n.T}, {n.X0 + n.z / 2, n.T}, n.TH, false, "",
+                  kontext.Zahl(dorn.BreiteBewY()), {0, -n.TH - std::max(n.TH, weite + n.TH / 4)});
+    }
 
     const QString praefix =
         Text(res::DxfVertikal) + QString::number(dorn.AnzahlBewY()) + QStringLiteral(" - T");

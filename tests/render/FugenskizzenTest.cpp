@@ -11,6 +11,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,23 @@ TEST_F(FugenskizzenTest, AnsichtBeschriftetDieBuegel) {
         stabe += r.art == Aufzeichnung::Art::Pfad && r.pinsel == Farbe(Rolle::PosD);
     }
     EXPECT_EQ(stabe, 10);
+}
+
+// A row under no load gets a bar zone of negative width: the view writes no "-50" or
+// "2 x -35", and draws the bars and their label all the same.
+TEST(FugenskizzenAnsichtTest, RowWithoutLoadWritesNoNegativeDimension) {
+    Projekt p = test::ReiheDecke(0, 0);
+    const TKErgebnisse& e = p.Anwendung().Ergebnisse();
+    ASSERT_LT(e.DornDaten(e.AktDorn()).BreiteBewY(), 0) << "the case this test is about";
+    Aufzeichner geraet(600, 400);
+    Aufzeichnen(geraet, Ansicht, p.Anwendung());
+    const auto texte = Zeilen(geraet);
+    for (const QString& text : texte) {
+        EXPECT_FALSE(text.contains(QRegularExpression("-\\d"))) << text.toStdString();
+    }
+    EXPECT_TRUE(std::any_of(texte.begin(), texte.end(), [](const QString& t) {
+        return t.startsWith(QStringLiteral("Vertical Reinforcement"));
+    }));
 }
 
 TEST_F(FugenskizzenTest, DraufsichtBeschriftetDieLaengsstaebe) {
