@@ -8,7 +8,7 @@ $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recomme
   g++ cmake ninja-build pkg-config \
   qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools \
   libxml2-dev libxml2-utils libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev \
-  clang libclang-rt-14-dev ccache \
+  clang clang-format libclang-rt-14-dev ccache \
   fontconfig fonts-dejavu-core fonts-liberation2 \
   xvfb xauth x11-utils imagemagick poppler-utils librsvg2-bin python3-ezdxf librecad time locales \
   xdotool qt6-documentation-tools libqt6sql6-sqlite dbus at-spi2-core python3-pyatspi \

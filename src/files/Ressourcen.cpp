@@ -19,6 +19,8 @@ struct Eintrag {
 #define QT_TRANSLATE_NOOP3(kontext, text, schluessel) text, schluessel
 
 // English base texts.
+// One text per line, as translators and reviewers read them.
+// clang-format off
 constexpr std::array kTexte{
     Eintrag{res::Unbenannt, QT_TRANSLATE_NOOP3("Ressource", "Unnamed", "Unbenannt")},
     Eintrag{res::LetztePositionLoeschen,
@@ -169,6 +171,7 @@ constexpr std::array kTexte{
     Eintrag{res::LastfallBeliebig, QT_TRANSLATE_NOOP3("Ressource", "Arbitrary", "LastfallBeliebig")},
     Eintrag{res::BerichtNichtBerechnet, QT_TRANSLATE_NOOP3("Ressource", "not calculated", "BerichtNichtBerechnet")},
 };
+// clang-format on
 
 } // namespace
 
@@ -210,6 +213,8 @@ std::vector<int> RessourcenNummern() {
     return nummern;
 }
 
-void SetzeSprachmodul(Sprachmodul modul) { AktivesModul() = std::move(modul); }
+void SetzeSprachmodul(Sprachmodul modul) {
+    AktivesModul() = std::move(modul);
+}
 
 } // namespace trv

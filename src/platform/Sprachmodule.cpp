@@ -31,8 +31,8 @@ constexpr std::array kKuerzel{
     Kuerzel{1049, "RUS"}, Kuerzel{1055, "TRK"}, Kuerzel{1032, "ELL"}, Kuerzel{1041, "JPN"},
     Kuerzel{2052, "CHS"}, Kuerzel{1028, "CHT"}, Kuerzel{1042, "KOR"}};
 
-constexpr std::array kStartfensterSprachen{sprache::Deutsch,     sprache::Englisch,
-                                           sprache::Franzoesisch, sprache::Italienisch,
+constexpr std::array kStartfensterSprachen{sprache::Deutsch,         sprache::Englisch,
+                                           sprache::Franzoesisch,    sprache::Italienisch,
                                            sprache::Niederlaendisch, sprache::Spanisch};
 
 int& Programmweit() {
@@ -115,6 +115,8 @@ bool Sprachmodule::SpracheLaden(int kennung) {
     return true;
 }
 
-int Sprachmodule::Programmsprache() { return Programmweit(); }
+int Sprachmodule::Programmsprache() {
+    return Programmweit();
+}
 
 } // namespace trv::plattform

@@ -14,7 +14,8 @@ bool Druckauftrag(QPrinter& drucker, Seitenmasse& m, const std::function<void(QP
                   std::string& fehler) {
     QPainter canvas;
     if (!canvas.begin(&drucker)) {
-        fehler = QCoreApplication::translate("Ausgabe", "the printer could not be started").toStdString();
+        fehler = QCoreApplication::translate("Ausgabe", "the printer could not be started")
+                     .toStdString();
         return false;
     }
     bool ok = true;
@@ -30,7 +31,8 @@ bool Druckauftrag(QPrinter& drucker, Seitenmasse& m, const std::function<void(QP
     ok = canvas.end() && ok;
     m.SetStiftFaktor(1);
     if (!ok && fehler.empty()) {
-        fehler = QCoreApplication::translate("Ausgabe", "the printer could not finish the document").toStdString();
+        fehler = QCoreApplication::translate("Ausgabe", "the printer could not finish the document")
+                     .toStdString();
     }
     return ok;
 }

@@ -31,7 +31,9 @@ bool ProjektDrucken(QPrinter& drucker, Seitenmasse& m, const TKModell& modell,
                     std::string& fehler) {
     const Projektdruckinhalt inhalt = ProjektdruckInhalt(modell);
     if (inhalt.Leer()) {
-        fehler = QCoreApplication::translate("Ausgabe", "no position is calculated and the connector schedule is empty").toStdString();
+        fehler = QCoreApplication::translate(
+                     "Ausgabe", "no position is calculated and the connector schedule is empty")
+                     .toStdString();
         return false;
     }
     return Druckauftrag(

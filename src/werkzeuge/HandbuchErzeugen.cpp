@@ -46,8 +46,10 @@ std::optional<Hilfeprojekt> ProjektLesen(const QString& pfad, QString& fehler) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == QLatin1String("section")) {
             ++tiefe;
-            const QString datei = xml.attributes().value(QLatin1String("ref")).toString().section(
-                QLatin1Char('#'), 0, 0);
+            const QString datei = xml.attributes()
+                                      .value(QLatin1String("ref"))
+                                      .toString()
+                                      .section(QLatin1Char('#'), 0, 0);
             const QString titel = xml.attributes().value(QLatin1String("title")).toString();
             projekt.Inhalt.append({titel, datei, tiefe});
             if (!datei.isEmpty() && !projekt.Seiten.contains(datei)) {
@@ -78,8 +80,9 @@ QString Seiteninhalt(const QString& html, const QString& datei) {
     QString inhalt = m.hasMatch() ? m.captured(1) : html;
     static const QRegularExpression h1(QStringLiteral("<h1([^>]*)>"),
                                        QRegularExpression::CaseInsensitiveOption);
-    inhalt.replace(h1, QStringLiteral("<h1 style=\"page-break-before: always\"\\1><a name=\"%1\"></a>")
-                           .arg(datei));
+    inhalt.replace(h1,
+                   QStringLiteral("<h1 style=\"page-break-before: always\"\\1><a name=\"%1\"></a>")
+                       .arg(datei));
     static const QRegularExpression verweis(QStringLiteral("href=\"([^\"#:]+\\.html)(#[^\"]*)?\""));
     inhalt.replace(verweis, QStringLiteral("href=\"#\\1\""));
     return inhalt;
@@ -103,22 +106,27 @@ QHash<QString, int> SeitenDerAnker(const QTextDocument& dok) {
 QString Dokument(const Hilfeprojekt& projekt, const QHash<QString, int>& seiten,
                  const QStringList& inhalte) {
     QString html = QStringLiteral("<html><body>");
-    html += QStringLiteral("<p style=\"margin-top: 220px\" align=\"center\"><span style=\"font-size: "
-                           "26pt; font-weight: bold\">%1</span></p>"
-                           "<p align=\"center\"><span style=\"font-size: 16pt\">Manual</span></p>")
-                .arg(projekt.Titel.toHtmlEscaped());
-    html += QStringLiteral("<h2 style=\"page-break-before: always\">Contents</h2><table width=\"100%\" "
-                           "cellpadding=\"2\">");
+    html +=
+        QStringLiteral("<p style=\"margin-top: 220px\" align=\"center\"><span style=\"font-size: "
+                       "26pt; font-weight: bold\">%1</span></p>"
+                       "<p align=\"center\"><span style=\"font-size: 16pt\">Manual</span></p>")
+            .arg(projekt.Titel.toHtmlEscaped());
+    html +=
+        QStringLiteral("<h2 style=\"page-break-before: always\">Contents</h2><table width=\"100%\" "
+                       "cellpadding=\"2\">");
     for (const Abschnitt& a : projekt.Inhalt) {
         if (a.Tiefe > 1) {
             continue;
         }
         const int seite = seiten.value(a.Datei, -1) + 1;
-        const QString einzug = a.Tiefe == 0 ? QString() : QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;");
-        const QString titel = a.Tiefe == 0 ? QStringLiteral("<b>%1</b>").arg(a.Titel.toHtmlEscaped())
-                                           : a.Titel.toHtmlEscaped();
-        html += QStringLiteral("<tr><td>%1<a href=\"#%2\">%3</a></td><td align=\"right\">%4</td></tr>")
-                    .arg(einzug, a.Datei, titel, seite > 0 ? QString::number(seite) : QString());
+        const QString einzug =
+            a.Tiefe == 0 ? QString() : QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;");
+        const QString titel = a.Tiefe == 0
+                                  ? QStringLiteral("<b>%1</b>").arg(a.Titel.toHtmlEscaped())
+                                  : a.Titel.toHtmlEscaped();
+        html +=
+            QStringLiteral("<tr><td>%1<a href=\"#%2\">%3</a></td><td align=\"right\">%4</td></tr>")
+                .arg(einzug, a.Datei, titel, seite > 0 ? QString::number(seite) : QString());
     }
     html += QStringLiteral("</table>");
     for (const QString& inhalt : inhalte) {

@@ -22,8 +22,7 @@ namespace {
 TEST(TfrmBemessung, ShowsThePositionAndWritesPositionAndIni) {
     QTemporaryDir ordner;
     ASSERT_TRUE(ordner.isValid());
-    const TKIniDatei ini(ordner.filePath(QStringLiteral("trv.INI")).toStdString(),
-                         Regional(','));
+    const TKIniDatei ini(ordner.filePath(QStringLiteral("trv.INI")).toStdString(), Regional(','));
     Projektzustand zustand(ini, Regional(','));
     Testrueckfragen fragen;
     TKAnwendung& a = zustand.Anwendung();
@@ -98,9 +97,7 @@ protected:
         dialog.Lastwert()->setText(QString::fromUtf8(q));
     }
     const TKBelastung& Belastung() { return zustand.Anwendung().BelastungDesign(); }
-    QString Zelle(int zeile, int spalte) {
-        return dialog.Raster()->item(zeile, spalte)->text();
-    }
+    QString Zelle(int zeile, int spalte) { return dialog.Raster()->item(zeile, spalte)->text(); }
 
     Testrueckfragen fragen;
     Projektzustand zustand;
@@ -179,8 +176,8 @@ TEST_F(ProfilDialog, RefusedPairsLeaveGridAndProfile) {
     dialog.Aktivieren();
     const TKBelastung vorher = Belastung();
     const std::vector<std::pair<const char*, const char*>> paare{
-        {"5OO", "1"}, {"500", "abc"}, {"500", ""},  {"500", "1.5"},
-        {"3001", "1"}, {"-1", "1"},   {"500", "-2"}, {"500", "1e308"}};
+        {"5OO", "1"},  {"500", "abc"}, {"500", ""},   {"500", "1.5"},
+        {"3001", "1"}, {"-1", "1"},    {"500", "-2"}, {"500", "1e308"}};
     for (const auto& [x, q] : paare) {
         Paar(x, q);
         EXPECT_FALSE(dialog.Hinzufuegen()) << x << " " << q;
@@ -264,9 +261,9 @@ TEST_F(ProfilDialog, EnterMovesTheFocusAndNeverCloses) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "BitBtnAendern");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.xKoordinate()->text(), "1500"); // no character went in
+    EXPECT_EQ(dialog.xKoordinate()->text(), "1500");             // no character went in
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // Change
-    EXPECT_EQ(Belastung().GetPunkt(1), (TKPunkt{1500, 8})); // the first row, now sorted
+    EXPECT_EQ(Belastung().GetPunkt(1), (TKPunkt{1500, 8}));      // the first row, now sorted
     // Leaving x beyond the joint shows the range message and keeps the focus there.
     dialog.xKoordinate()->setFocus();
     QTest::keyClick(dialog.xKoordinate(), Qt::Key_A, Qt::ControlModifier);

@@ -40,9 +40,9 @@ public:
             QFile::copy(Beispiel(name), kopie);
             dateien_.push_back(kopie);
         }
-        dateien_.insert(dateien_.end(), {boese,
-                    ordner.filePath(QStringLiteral("fehlt.TRV")),
-                    ordner.filePath(QStringLiteral("gespeichert.TRV")), QString()});
+        dateien_.insert(dateien_.end(),
+                        {boese, ordner.filePath(QStringLiteral("fehlt.TRV")),
+                         ordner.filePath(QStringLiteral("gespeichert.TRV")), QString()});
     }
 
     void Schritt() {
@@ -50,22 +50,42 @@ public:
         TfrmHauptMaske& h = *f_;
         Befehle& b = h.Aktionen();
         switch (Zahl(0, 17)) {
-        case 0: b.mnuNeu->trigger(); break;
-        case 1: b.mnuOeffnen->trigger(); break;
-        case 2: b.mnuSpeichern->trigger(); break;
-        case 3: b.mnuSpeichernUnter->trigger(); break;
-        case 4: b.mnuPositionHinzufuegen->trigger(); break;
-        case 5: b.mnuPositionLoeschen->trigger(); break;
-        case 6: h.PositionsAuswahl()->setValue(Zahl(0, h.Zustand().Modell().AnzAnwendung() + 2)); break;
-        case 7: BaumKlicken(); break;
+        case 0:
+            b.mnuNeu->trigger();
+            break;
+        case 1:
+            b.mnuOeffnen->trigger();
+            break;
+        case 2:
+            b.mnuSpeichern->trigger();
+            break;
+        case 3:
+            b.mnuSpeichernUnter->trigger();
+            break;
+        case 4:
+            b.mnuPositionHinzufuegen->trigger();
+            break;
+        case 5:
+            b.mnuPositionLoeschen->trigger();
+            break;
+        case 6:
+            h.PositionsAuswahl()->setValue(Zahl(0, h.Zustand().Modell().AnzAnwendung() + 2));
+            break;
+        case 7:
+            BaumKlicken();
+            break;
         case 8:
-        case 9: b.mnuNeuBerechnung->trigger(); break;
+        case 9:
+            b.mnuNeuBerechnung->trigger();
+            break;
         case 10:
             if (Zahl(0, 9) == 0) {
                 b.mnuVorschau->trigger();
             }
             break;
-        case 11: b.mnuSystemeingabe->trigger(); break;
+        case 11:
+            b.mnuSystemeingabe->trigger();
+            break;
         case 12: {
             QAction* skizzen[] = {b.tbAnsicht, b.tbDraufsicht, b.tbSchnitt, b.tbReihenAnsicht};
             skizzen[Zahl(0, 3)]->trigger();
@@ -78,9 +98,15 @@ public:
             }
             break;
         }
-        case 14: Tippen(Zahl(0, 1) ? h.Bauvorhaben() : h.PositionText()); break;
-        case 15: b.mnuEingabebaum->trigger(); break;
-        case 16: h.resize(Zahl(500, 1400), Zahl(400, 900)); break;
+        case 14:
+            Tippen(Zahl(0, 1) ? h.Bauvorhaben() : h.PositionText());
+            break;
+        case 15:
+            b.mnuEingabebaum->trigger();
+            break;
+        case 16:
+            h.resize(Zahl(500, 1400), Zahl(400, 900));
+            break;
         case 17:
             // A few inputs changed behind the window's back, as a dialog would.
             h.Zustand().Anwendung().Geometrie().SetPlatteDicke(Zahl(0, 400));

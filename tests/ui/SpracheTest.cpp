@@ -35,8 +35,7 @@ namespace {
 namespace sprache = plattform::sprache;
 
 const QStringList Uebersetzungen{QStringLiteral("de_CH"), QStringLiteral("fr"),
-                                 QStringLiteral("it"), QStringLiteral("nl"),
-                                 QStringLiteral("es")};
+                                 QStringLiteral("it"), QStringLiteral("nl"), QStringLiteral("es")};
 
 struct Meldungstext {
     QString Kontext;
@@ -155,9 +154,8 @@ TEST(SpracheTest, JedeMeldungUndJederFenstertextIstInJedemModulUebersetzt) {
         const std::vector<Meldungstext> texte = TsLesen(datei);
         EXPECT_GT(texte.size(), 500u) << datei.toStdString();
         for (const Meldungstext& m : texte) {
-            const std::string wo =
-                datei.section(QLatin1Char('/'), -1).toStdString() + ": " +
-                m.Kontext.toStdString() + ": " + m.Quelle.left(60).toStdString();
+            const std::string wo = datei.section(QLatin1Char('/'), -1).toStdString() + ": " +
+                                   m.Kontext.toStdString() + ": " + m.Quelle.left(60).toStdString();
             EXPECT_FALSE(m.Unfertig || m.Uebersetzung.isEmpty()) << "untranslated in " << wo;
             EXPECT_EQ(Platzhalter(m.Uebersetzung), Platzhalter(m.Quelle)) << wo;
             EXPECT_EQ(Tastenkuerzel(m.Uebersetzung), Tastenkuerzel(m.Quelle)) << wo;
@@ -294,7 +292,8 @@ TEST(SpracheTest, LaufendesHauptfensterWechseltAufDeutsch) {
         ASSERT_TRUE(module.SpracheLaden(sprache::Deutsch));
         QApplication::processEvents();
 
-        EXPECT_TRUE(Menues(*h).contains(QStringLiteral("&Datei"))) << Menues(*h).join(' ').toStdString();
+        EXPECT_TRUE(Menues(*h).contains(QStringLiteral("&Datei")))
+            << Menues(*h).join(' ').toStdString();
         EXPECT_TRUE(Menues(*h).contains(QStringLiteral("&Hilfe")));
         const auto* baum = h->findChild<QTreeWidget*>(QStringLiteral("tvMain"));
         ASSERT_NE(baum, nullptr);
@@ -323,12 +322,13 @@ TEST(SpracheTest, LaufendesHauptfensterWechseltAufDeutsch) {
             ASSERT_TRUE(dxf::DxfBewehrungSpeichern(h->Zustand().Anwendung(), dxf, '.', fehler))
                 << fehler;
             QProcess ezdxf;
-            ezdxf.start(QStringLiteral("/usr/bin/python3"),
-                        {QStringLiteral("-c"),
-                         QStringLiteral("import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
-                                        "print(d.encoding); "
-                                        "[print(e.dxf.text) for e in d.modelspace().query('TEXT')]"),
-                         QString::fromStdString(dxf)});
+            ezdxf.start(
+                QStringLiteral("/usr/bin/python3"),
+                {QStringLiteral("-c"),
+                 QStringLiteral("import ezdxf,sys; d=ezdxf.readfile(sys.argv[1]); "
+                                "print(d.encoding); "
+                                "[print(e.dxf.text) for e in d.modelspace().query('TEXT')]"),
+                 QString::fromStdString(dxf)});
             ASSERT_TRUE(ezdxf.waitForFinished(60000));
             const QString texte = QString::fromUtf8(ezdxf.readAllStandardOutput());
             EXPECT_EQ(ezdxf.exitCode(), 0) << ezdxf.readAllStandardError().toStdString();
@@ -343,7 +343,8 @@ TEST(SpracheTest, LaufendesHauptfensterWechseltAufDeutsch) {
             Druckerwahl drucker;
             Projektbefehle befehle{zustand, fragen};
             Druckbefehle druck{zustand, drucker, fragen};
-            ASSERT_TRUE(befehle.ProjektLaden(QStringLiteral(TRV_TEST_DATA_DIR "/platte-wand-beliebig.TRV")));
+            ASSERT_TRUE(befehle.ProjektLaden(
+                QStringLiteral(TRV_TEST_DATA_DIR "/platte-wand-beliebig.TRV")));
             QTemporaryDir ordner;
             fragen.Dateien.push_back(ordner.filePath(QStringLiteral("blatt.pdf")));
             ASSERT_TRUE(druck.Drucken());

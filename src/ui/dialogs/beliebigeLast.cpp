@@ -32,7 +32,9 @@ namespace trv {
 
 namespace {
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+QString Text(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 // Column heads with the lowered index of q_Ed(x).
 class TSpaltenkopf : public QHeaderView {
@@ -50,7 +52,8 @@ protected:
         p->save();
         p->setPen(palette().color(QPalette::ButtonText));
         if (spalte != 1) {
-            p->drawText(innen, Qt::AlignCenter, model()->headerData(spalte, orientation()).toString());
+            p->drawText(innen, Qt::AlignCenter,
+                        model()->headerData(spalte, orientation()).toString());
             p->restore();
             return;
         }
@@ -62,8 +65,8 @@ protected:
         const QString rest = TfrmbeliebigeLast::tr("(x) [kN/m]");
         const QFontMetrics mn(normal);
         const QFontMetrics mk(klein);
-        const int breite = mn.horizontalAdvance(q) + mk.horizontalAdvance(index) +
-                           mn.horizontalAdvance(rest);
+        const int breite =
+            mn.horizontalAdvance(q) + mk.horizontalAdvance(index) + mn.horizontalAdvance(rest);
         int x = innen.left() + std::max(0, (innen.width() - breite) / 2);
         const int grundlinie = innen.center().y() + mn.ascent() / 2 - 1;
         p->setFont(normal);
@@ -100,8 +103,7 @@ private:
     Projektzustand& zustand_;
 };
 
-TfrmbeliebigeLast::TfrmbeliebigeLast(Projektzustand& zustand, Rueckfragen& fragen,
-                                     QWidget* eltern)
+TfrmbeliebigeLast::TfrmbeliebigeLast(Projektzustand& zustand, Rueckfragen& fragen, QWidget* eltern)
     : QDialog(eltern), zustand_(zustand), fragen_(fragen) {
     setObjectName(QStringLiteral("frmbeliebigeLast"));
     auto* spalte = new QVBoxLayout(this);
@@ -250,7 +252,9 @@ void TfrmbeliebigeLast::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
 }
 
-char TfrmbeliebigeLast::Trenner() const { return zustand_.Dezimaltrenner(); }
+char TfrmbeliebigeLast::Trenner() const {
+    return zustand_.Dezimaltrenner();
+}
 
 int TfrmbeliebigeLast::AktuelleZeile() const {
     return std::clamp(sgQuerlastverlauf_->currentRow(), 0, raster_.AnzZeilen() - 1);

@@ -100,8 +100,8 @@ THilfefenster::THilfefenster(std::unique_ptr<Hilfesammlung> sammlung, QWidget* e
 
     auto* leiste = addToolBar(QString());
     leiste->setObjectName(QStringLiteral("tbarHilfe"));
-    zurueck_ = leiste->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(),
-                                 browser_, &QTextBrowser::backward);
+    zurueck_ = leiste->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QString(), browser_,
+                                 &QTextBrowser::backward);
     vor_ = leiste->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QString(), browser_,
                              &QTextBrowser::forward);
     start_ = leiste->addAction(Symbol(QStringLiteral("hilfe-inhalt")), QString(), this,
@@ -130,7 +130,9 @@ void THilfefenster::Zeigen(const QUrl& adresse) {
     }
 }
 
-QUrl THilfefenster::Seite() const { return browser_->source(); }
+QUrl THilfefenster::Seite() const {
+    return browser_->source();
+}
 
 void THilfefenster::Inhalt() {
     reiter_->setCurrentWidget(inhalt_);

@@ -46,8 +46,8 @@ Hilfesammlung::Hilfesammlung(const QStringList& datenOrdner, const QString& cach
     // A collection made by an earlier installation may point to another file of the same name.
     const QString name = QHelpEngineCore::namespaceName(datei);
     if (name.isEmpty()) {
-        fehler_ = QCoreApplication::translate("Hilfe", "The help file %1 cannot be read.")
-                      .arg(datei);
+        fehler_ =
+            QCoreApplication::translate("Hilfe", "The help file %1 cannot be read.").arg(datei);
         return;
     }
     const QString registriert = engine_->documentationFileName(name);

@@ -166,9 +166,10 @@ bool HandbuchOeffnen(const QStringList& ordner, Rueckfragen& fragen) {
         }
         return true;
     }
-    fragen.Meldung(CadBlockExport::tr("The file - ") + Handbuch +
-                   CadBlockExport::tr(" - was not found.The required file can only be installed from the CD "
-                      "version!"));
+    fragen.Meldung(
+        CadBlockExport::tr("The file - ") + Handbuch +
+        CadBlockExport::tr(" - was not found.The required file can only be installed from the CD "
+                           "version!"));
     return false;
 }
 

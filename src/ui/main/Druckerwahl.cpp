@@ -27,9 +27,13 @@ Druckerwahl::Druckerwahl() : drucker_(std::make_unique<QPrinter>(QPrinter::HighR
 
 Druckerwahl::~Druckerwahl() = default;
 
-bool Druckerwahl::DruckerInstalliert() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+bool Druckerwahl::DruckerInstalliert() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
 
-bool Druckerwahl::Einrichten(Rueckfragen& fragen) { return fragen.DruckerEinrichten(*drucker_); }
+bool Druckerwahl::Einrichten(Rueckfragen& fragen) {
+    return fragen.DruckerEinrichten(*drucker_);
+}
 
 bool Druckerwahl::DruckauftragVorbereiten(Rueckfragen& fragen, const QString& vorschlag) {
     if (!IstPdfDrucker(*drucker_)) {

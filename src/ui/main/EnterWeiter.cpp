@@ -34,8 +34,8 @@ bool EnterWeiter::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (widget == nullptr) {
         return false;
     }
-    const bool zurueck = (taste->modifiers() & Qt::ShiftModifier) &&
-                         (!rueckwaertsErlaubt_ || rueckwaertsErlaubt_());
+    const bool zurueck =
+        (taste->modifiers() & Qt::ShiftModifier) && (!rueckwaertsErlaubt_ || rueckwaertsErlaubt_());
     // The window moves the focus, so every control's own focus order applies.
     QWidget* fenster = widget->window();
     QWidget* ziel = zurueck ? widget->previousInFocusChain() : widget->nextInFocusChain();

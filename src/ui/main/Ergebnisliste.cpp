@@ -46,15 +46,15 @@ TErgebnisliste::TErgebnisliste(QWidget* eltern) : QTreeWidget(eltern) {
 }
 
 void TErgebnisliste::retranslateUi() {
-    setHeaderLabels({tr("Connector"), tr("Asx"), tr("Asy"), tr("FRd"), tr("Vsd/VRd"), tr("nD"),
-                     tr("Remarks")});
+    setHeaderLabels(
+        {tr("Connector"), tr("Asx"), tr("Asy"), tr("FRd"), tr("Vsd/VRd"), tr("nD"), tr("Remarks")});
     setAccessibleName(tr("Overview of the calculation"));
     setToolTip(tr("Overview of the calculation"));
     setStatusTip(tr("Overview of the calculation results"));
 }
 
-void TErgebnisliste::ErgebnislisteFuellen(const TKAnwendung& anwendung,
-                                          const TKTextlisten& texte, char trenner) {
+void TErgebnisliste::ErgebnislisteFuellen(const TKAnwendung& anwendung, const TKTextlisten& texte,
+                                          char trenner) {
     const TKErgebnisse& ergebnisse = anwendung.Ergebnisse();
     {
         const QSignalBlocker sperre(this);

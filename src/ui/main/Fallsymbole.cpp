@@ -94,11 +94,13 @@ QIcon BelastungsfallSymbol(int fall) {
             p.drawPolygon(QPolygonF({QPointF(11, 18), QPointF(21, 18), QPointF(16, 26)}));
         });
     case 1:
-        return Symbol(
-            [](QPainter& p) { Lastflaeche(p, QPolygonF({QPointF(4, 12), QPointF(28, 12)})); });
+        return Symbol([](QPainter& p) {
+            Lastflaeche(p, QPolygonF({QPointF(4, 12), QPointF(28, 12)}));
+        });
     case 2:
-        return Symbol(
-            [](QPainter& p) { Lastflaeche(p, QPolygonF({QPointF(4, 20), QPointF(28, 6)})); });
+        return Symbol([](QPainter& p) {
+            Lastflaeche(p, QPolygonF({QPointF(4, 20), QPointF(28, 6)}));
+        });
     default:
         return Symbol([](QPainter& p) {
             Lastflaeche(p, QPolygonF({QPointF(4, 14), QPointF(10, 8), QPointF(16, 18),

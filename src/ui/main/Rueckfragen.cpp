@@ -10,7 +10,9 @@ namespace trv {
 
 namespace {
 
-QString Titel() { return QApplication::applicationDisplayName(); }
+QString Titel() {
+    return QApplication::applicationDisplayName();
+}
 
 std::optional<QString> DateiWaehlen(QWidget* eltern, const Dateidialog& d,
                                     QFileDialog::AcceptMode modus) {

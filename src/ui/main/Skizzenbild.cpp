@@ -56,7 +56,9 @@ void TSkizzenbild::paintEvent(QPaintEvent*) {
     maler.drawImage(QPoint(0, 0), bild_);
 }
 
-void TSkizzenbild::resizeEvent(QResizeEvent*) { SkizzeZeichnen(); }
+void TSkizzenbild::resizeEvent(QResizeEvent*) {
+    SkizzeZeichnen();
+}
 
 void TSkizzenbild::mousePressEvent(QMouseEvent* ereignis) {
     if (ereignis->button() == Qt::LeftButton || ereignis->button() == Qt::MiddleButton) {

@@ -5,7 +5,9 @@
 
 // The icons are compiled into the static ui library; naming their initialiser here makes the
 // linker keep them.
-static void SymboleEinbinden() { Q_INIT_RESOURCE(symbole); }
+static void SymboleEinbinden() {
+    Q_INIT_RESOURCE(symbole);
+}
 
 namespace trv {
 

@@ -38,8 +38,7 @@ Sprachwahl::Sprachwahl(plattform::Sprachmodule& module, TKIniDatei ini, int syst
       sprachDateien_(module.AnzahlDateien()) {}
 
 void Sprachwahl::Beginnen() {
-    const int gespeichert =
-        static_cast<int>(LeseInt(ini_, einstellung::IDSprache, systemSprache_));
+    const int gespeichert = static_cast<int>(LeseInt(ini_, einstellung::IDSprache, systemSprache_));
     if (module_.SpracheLaden(gespeichert)) {
         Waehlen(gespeichert);
     } else {
