@@ -333,6 +333,103 @@ TEST(TKTRVBemessung, UndefinedResistanceFailsEveryType) {
     EXPECT_EQ(a.Ergebnisse().AktDorn(), 0);
 }
 
+// A single connector of a 205 mm slab lowered in 10 mm steps to "TRV 18"'s 160 mm: the edge
+// distance decides where the minimum edge distance 0.75 h is met. Expected values worked by hand
+// for the defaults (C30/37, joint 20 mm, GammaMs 1.05, steel 500, reinforcement on max. FRd):
+// the steel gives 61.165 kN at every thickness; at 205 and 195 mm the struts do not reduce it
+// (q = 1), below they do (q = 0.972, 0.905, 0.806, 0.757). The x bars follow A2 with the
+// standard spacing 225 mm; the vertical bars stay 6 T10 and their spacing
+// s = RundeAufRaster((2 (h/2 - 22.5) / tan 34 - 90) / 4) gives BreiteBewY = 90 + 4 s.
+TEST(TKTRVBemessung, SlabThicknessIsLoweredInStepsOfTenMillimetres) {
+    struct Fall {
+        double rand;    // both edge distances, mm
+        double dicke;   // thickness of the last evaluation, mm
+        double frd;     // kN
+        double asxErf;  // mm²
+        double asyErf;  // mm²
+        int anzahlBewX; // top and bottom bars
+        double breiteY; // width of the vertical bars, mm
+        double frdBew;  // kN
+    };
+    const Fall faelle[] = {
+        {154, 205, 61.1650, 84.4077, 398.7684, 2, 234, 72.2809},
+        {150, 195, 61.1650, 84.4077, 405.9136, 2, 222, 71.0085},
+        {140, 185, 59.4675, 82.0651, 401.8484, 2, 206, 69.7362},
+        {132, 175, 55.3678, 76.4075, 381.0983, 1, 190, 56.8841},
+        {124, 165, 49.2709, 67.9938, 345.5551, 1, 178, 56.8841},
+        {120, 160, 46.3312, 63.9371, 328.0438, 1, 170, 56.8841},
+    };
+    for (const Fall& f : faelle) {
+        TKAnwendung a = Einzeldorn(40, 205);
+        a.Geometrie().SetBauteilRandLinks(f.rand);
+        a.Geometrie().SetBauteilRandRechts(f.rand);
+        Bemessen(a);
+        const TKDornErgebnis& de = a.Ergebnisse().DornErgebnis(0);
+        const TKDornDaten& dd = a.Ergebnisse().DornDaten(0);
+        SCOPED_TRACE(testing::Message() << "edge " << f.rand << ", slab " << f.dicke);
+        EXPECT_DOUBLE_EQ(de.ZulMinRand(), 0.75 * f.dicke);
+        EXPECT_NEAR(de.FRd(), f.frd, 0.0005);
+        EXPECT_NEAR(de.FRdBeton(), f.frd, 0.0005);
+        EXPECT_NEAR(de.FRdStahl(), 61.1650, 0.0005);
+        EXPECT_NEAR(de.FRdBewehrung(), f.frdBew, 0.0005);
+        EXPECT_NEAR(de.AsxErf(), f.asxErf, 0.0005);
+        EXPECT_NEAR(de.AsyErf(), f.asyErf, 0.0005);
+        EXPECT_EQ(dd.AnzahlBewX(), f.anzahlBewX);
+        EXPECT_DOUBLE_EQ(de.AsxIst(), 78.5 * f.anzahlBewX);
+        EXPECT_EQ(dd.AnzahlBewY(), 6);
+        EXPECT_DOUBLE_EQ(de.AsyIst(), 471);
+        EXPECT_DOUBLE_EQ(dd.BreiteBewY(), f.breiteY);
+        EXPECT_NEAR(de.EtaQ(), 40 / f.frd, 1e-5);
+        EXPECT_EQ(de.Status(), 0);
+        EXPECT_EQ(de.Fehler().Anzahl(), 0);
+        // Thicker than 160 mm: the minimum distances are those of a thinner slab.
+        EXPECT_TRUE(de.Warnungen().Enthaelt(1));
+    }
+    // Below the edge distance of even the thinnest slab the last evaluation fails on it.
+    TKAnwendung a = Einzeldorn(40, 205);
+    a.Geometrie().SetBauteilRandLinks(119);
+    Bemessen(a);
+    const TKDornErgebnis& de = a.Ergebnisse().DornErgebnis(0);
+    EXPECT_DOUBLE_EQ(de.ZulMinRand(), 120);
+    EXPECT_EQ(de.Status(), 4);
+    EXPECT_FALSE(de.Warnungen().Enthaelt(1));
+}
+
+// "TRV 22" needs 180 mm: with a 150 mm edge the evaluation at 205 mm fails (153.75 > 150) and the
+// one at 195 mm passes with FRd 97.092 kN (struts q = 0.963) and 10 vertical bars T10, 785 mm².
+TEST(TKTRVBemessung, SecondEvaluationIsTenMillimetresThinner) {
+    TKAnwendung a = Einzeldorn(40, 205);
+    a.Geometrie().SetBauteilRandLinks(150);
+    a.Geometrie().SetBauteilRandRechts(150);
+    Bemessen(a);
+    const TKDornErgebnis& de = a.Ergebnisse().DornErgebnis(1);
+    EXPECT_DOUBLE_EQ(de.ZulMinRand(), 146.25);
+    EXPECT_NEAR(de.FRd(), 97.0918, 0.0005);
+    EXPECT_NEAR(de.AsyErf(), 644.3371, 0.0005);
+    EXPECT_EQ(a.Ergebnisse().DornDaten(1).AnzahlBewY(), 10);
+    EXPECT_DOUBLE_EQ(de.AsyIst(), 785);
+    EXPECT_EQ(a.Ergebnisse().DornDaten(1).AnzahlBewX(), 2);
+    EXPECT_DOUBLE_EQ(a.Ergebnisse().DornDaten(1).BreiteBewY(), 246);
+    EXPECT_EQ(de.Status(), 0);
+}
+
+// A load 0.015 kN above FRd passes the check in tenths but uses more than the connector gives:
+// such a type is not proposed. "TRV 18" gives 58.525 kN in a 180 mm slab, "TRV 22" 83.225 kN.
+TEST(TKTRVBemessung, TypeUsedAboveItsResistanceIsNotProposed) {
+    TKAnwendung a = Einzeldorn(58.54, 180);
+    a.Geometrie().SetBauteilRandLinks(150);
+    a.Geometrie().SetBauteilRandRechts(150);
+    Bemessen(a);
+    const TKErgebnisse& e = a.Ergebnisse();
+    for (int typ : {0, 7}) {
+        EXPECT_NEAR(e.DornErgebnis(typ).FRd(), 58.5250, 0.0005);
+        EXPECT_EQ(e.DornErgebnis(typ).Status(), 0);
+        EXPECT_GT(e.DornErgebnis(typ).EtaQ(), 1);
+    }
+    EXPECT_NEAR(e.DornErgebnis(1).FRd(), 83.2245, 0.0005);
+    EXPECT_EQ(e.AktDorn(), 1);
+}
+
 TEST(BemessungStarten, RunsTheDriverOnceAndHandsBackItsNotices) {
     TKAnwendung direkt = Reihe(35, 3000);
     // A profile point beyond the joint gives the driver a notice to report.

@@ -52,7 +52,7 @@ std::string lesen(const std::filesystem::path& p) {
 TEST(DxfSchreiber, LayerTableRunsFromLastToFirst) {
     DXF_Object z;
     z.find_or_add_layer("0", true);
-    z.find_or_add_layer("A", true);
+    z.find_or_add_layer("A", true).set_layer_colour(1);
     const std::string t = DXF_Writer("x.dxf", z.layers()).file_text();
     const auto a = t.find("  0\r\nLAYER\r\n  2\r\nA\r\n");
     const auto null = t.find("  0\r\nLAYER\r\n  2\r\n0\r\n");
@@ -60,7 +60,10 @@ TEST(DxfSchreiber, LayerTableRunsFromLastToFirst) {
     ASSERT_NE(null, std::string::npos);
     EXPECT_LT(a, null);
     EXPECT_NE(t.find("  2\r\nLAYER\r\n 70\r\n     2\r\n"), std::string::npos);
-    EXPECT_NE(t.find("  2\r\nA\r\n 70\r\n    64\r\n 62\r\n     7\r\n  6\r\nCONTINUOUS\r\n"),
+    // Each layer with its own colour: red for A, the default white for 0.
+    EXPECT_NE(t.find("  2\r\nA\r\n 70\r\n    64\r\n 62\r\n     1\r\n  6\r\nCONTINUOUS\r\n"),
+              std::string::npos);
+    EXPECT_NE(t.find("  2\r\n0\r\n 70\r\n    64\r\n 62\r\n     7\r\n  6\r\nCONTINUOUS\r\n"),
               std::string::npos);
 }
 

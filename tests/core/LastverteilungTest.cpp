@@ -189,6 +189,16 @@ TEST(DurchlaufBerechnen, EndDistanceIsNotChecked) {
     EXPECT_TRUE(d.Ok);
 }
 
+// The maximum spacing is a strict limit: shares of 5 kN under 10 kN/m put connectors at 250,
+// 750 and 1250 mm, exactly 500 mm apart, and the rest (4 kN) at 1700 mm.
+TEST(DurchlaufBerechnen, SpacingEqualToTheMaximumIsTooWide) {
+    const Profil p{{0, 10}, {1900, 10}};
+    const TKDurchlauf genau = DurchlaufBerechnen(p, 5, false, 500, 100);
+    EXPECT_EQ(genau.Abstaende, (std::vector<double>{250, 500, 500, 450, 200}));
+    EXPECT_FALSE(genau.Ok);
+    EXPECT_TRUE(DurchlaufBerechnen(p, 5, false, 500.01, 100).Ok);
+}
+
 TEST(DurchlaufBerechnen, StopsAtTheConnectorLimit) {
     const TKDurchlauf d = DurchlaufBerechnen({{0, 10}, {1000, 10}}, 0.1L, true, 0, 5);
     EXPECT_TRUE(d.Abgebrochen);
@@ -211,6 +221,14 @@ TEST(VerteilungBerechnen, UniformLoadUnlimited) {
     EXPECT_NEAR(v.DornAbstand[1], 666.7, 0.05);
     EXPECT_NEAR(Summe(v.DornAbstand), 2000, 1e-6);
     EXPECT_EQ(v.Grund, TKVerteilung::Scheitern::Keins);
+}
+
+// The start number rounds S / FRd + 0.4999: a load of exactly three resistances starts (and,
+// without a spacing rule, ends) with three connectors, not with the even four of a plain half.
+TEST(VerteilungBerechnen, LoadOfWholeResistancesNeedsNoExtraConnector) {
+    const TKVerteilung v = VerteilungBerechnen(Gleichlast(15, 3000, 15, 450, true));
+    EXPECT_EQ(v.AnzDorn, 3u);
+    EXPECT_NEAR(v.FSdIst, 15.0001, 1e-9);
 }
 
 TEST(VerteilungBerechnen, GrowsUntilEverySpacingIsBelowFiveSlabThicknesses) {

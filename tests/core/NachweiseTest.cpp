@@ -150,6 +150,57 @@ TEST(StatusBestimmen, LoadComparedInTenths) {
     EXPECT_EQ(StatusBestimmen(d).Status, 2);
 }
 
+// Every check at its limit passes, 0.1 mm or 0.1 kN beyond it fails with its codes.
+TEST(StatusBestimmen, EachCheckAtItsLimit) {
+    struct Fall {
+        const char* was;
+        void (*setzen)(TKStatusDaten&, double);
+        double grenze;
+        double darueber;
+        Codes fehler;
+    };
+    const Fall faelle[] = {
+        {"load", [](TKStatusDaten& d, double v) { d.FSdIst = v; }, 100, 100.1, {2}},
+        {"thickness", [](TKStatusDaten& d, double v) { d.PlatteDicke = v; }, 180, 179.9, {1}},
+        // by 1000 less the margin of 50 mm
+        {"vertical bars", [](TKStatusDaten& d, double v) { d.BreiteBewY = v; }, 950, 950.1, {5}},
+        {"edge, max. FRd",
+         [](TKStatusDaten& d, double v) { d.AbstandLinks = v; },
+         337.5,
+         337.4,
+         {8, 4}},
+        {"edge, act. load",
+         [](TKStatusDaten& d, double v) {
+             d.BewehrungCalc = 1;
+             d.AbstandRechts = v;
+         },
+         337.5,
+         337.4,
+         {4}},
+        {"spacing, max. FRd",
+         [](TKStatusDaten& d, double v) { d.IstMinAchs = v; },
+         675,
+         674.9,
+         {7, 3}},
+        {"spacing, act. load",
+         [](TKStatusDaten& d, double v) {
+             d.BewehrungCalc = 1;
+             d.IstMinAchs = v;
+         },
+         675,
+         674.9,
+         {3}},
+    };
+    for (const Fall& f : faelle) {
+        TKStatusDaten d = GuteReihe();
+        f.setzen(d, f.grenze);
+        EXPECT_EQ(StatusBestimmen(d).Fehler, Codes{}) << f.was;
+        f.setzen(d, f.darueber);
+        EXPECT_EQ(StatusBestimmen(d).Fehler, f.fehler) << f.was;
+        EXPECT_EQ(StatusBestimmen(d).Status, f.fehler.back()) << f.was;
+    }
+}
+
 TEST(StatusBestimmen, SpacingBelowMinimum) {
     TKStatusDaten d = GuteReihe();
     d.IstMinAchs = 600;

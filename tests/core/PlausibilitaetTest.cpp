@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,50 @@ TEST(PlausibilitaetTest, GrenzenSelbstSindZulaessig) {
     EXPECT_TRUE(EingabenPruefen(a).empty());
     g.SetNutzhoehe(171);
     EXPECT_EQ(EingabenPruefen(a).size(), 1u);
+}
+
+// Every rule at its limit: the limit itself is allowed, 0.1 mm beyond it is not. The rule's text
+// is counted (two rules share one).
+TEST(PlausibilitaetTest, JedeRegelAnIhrerGrenze) {
+    struct Fall {
+        int text;
+        void (*setzen)(TKGeometrie&, double);
+        double grenze;
+        double darueber;
+    };
+    const Fall faelle[] = {
+        {res::PlausiDickeMin, [](TKGeometrie& g, double v) { g.SetPlatteDicke(v); }, 16, 15.9},
+        // d - cu < h with d 450, cu 30; h + 1 > d with h 449 adds the same text once more
+        {res::PlausiNutzhoehe, [](TKGeometrie& g, double v) { g.SetNutzhoehe(v); }, 420, 420.1},
+        {res::PlausiNutzhoehe,
+         [](TKGeometrie& g, double v) {
+             g.SetNutzhoehe(449);
+             g.SetPlatteDicke(v);
+         },
+         450, 449.9},
+        {res::PlausiNutzhoeheKlein, [](TKGeometrie& g, double v) { g.SetNutzhoehe(v); }, 10, 9.9},
+        {res::PlausiDeckungOben, [](TKGeometrie& g, double v) { g.SetBetondeckungOben(v); }, 10,
+         9.9},
+        {res::PlausiDeckungUnten, [](TKGeometrie& g, double v) { g.SetBetondeckungUnten(v); }, 10,
+         9.9},
+        {res::PlausiDeckungSumme,
+         [](TKGeometrie& g, double v) {
+             g.SetBetondeckungOben(200);
+             g.SetBetondeckungUnten(v);
+         },
+         250, 250.1},
+    };
+    const auto anzahl = [](const TKAnwendung& a, int text) {
+        const Meldungen m = EingabenPruefen(a);
+        return std::count(m.begin(), m.end(), Ressource(text));
+    };
+    for (const Fall& f : faelle) {
+        TKAnwendung a;
+        f.setzen(a.Geometrie(), f.grenze);
+        const auto vorher = anzahl(a, f.text);
+        f.setzen(a.Geometrie(), f.darueber);
+        EXPECT_EQ(anzahl(a, f.text), vorher + 1) << Ressource(f.text) << " at " << f.grenze;
+    }
 }
 
 TEST(PlausibilitaetTest, AlleRegelnInIhrerReihenfolge) {

@@ -88,6 +88,14 @@ TEST(Stuecklistenregeln, AnzahlPositionenSetztSumme) {
     EXPECT_EQ(e[4], "36");
 }
 
+// The total takes the whole-number part of the connector count: 2.7 connectors count as 2.
+TEST(Stuecklistenregeln, SummeZaehltNurGanzeDorne) {
+    auto e = NeuerEintrag("P", 2, "TRV 22", 1, 10, '.');
+    e[stk::AnzahlDorne] = "2.7";
+    AnzahlPositionenSetzen(e, 3);
+    EXPECT_EQ(e[stk::Summe], "6");
+}
+
 // A schedule saved under German must not lose its entries when opened under English: they
 // would be missing from the printed schedule and the order.
 TEST(Stuecklistenregeln, StatusEinerAnderenSpracheBleibtAktiv) {

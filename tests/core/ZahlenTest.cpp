@@ -28,6 +28,12 @@ TEST(ZahlAlsText, GeneralFormatWithRegionalSeparator) {
     EXPECT_EQ(ZahlAlsText(-42.5, "0"), "-42.5");
 }
 
+TEST(ZahlAlsText, OnlyValuesBelowOneMillionthAreZero) {
+    EXPECT_EQ(ZahlAlsText(1e-6, "0"), "1E-06");
+    EXPECT_EQ(ZahlAlsText(0.0005, "0"), "0.0005");
+    EXPECT_EQ(ZahlAlsText(-9.9e-7, "0"), "0");
+}
+
 TEST(ZahlFest, RoundsHalfToEvenWithRegionalSeparator) {
     EXPECT_EQ(ZahlFest(12.44, 1), "12.4");
     EXPECT_EQ(ZahlFest(249.5, 0), "250");
