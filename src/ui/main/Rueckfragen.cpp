@@ -1,5 +1,7 @@
 #include "ui/main/Rueckfragen.h"
 
+#include "ui/main/Projektbefehle.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,8 +12,9 @@ namespace trv {
 
 namespace {
 
+// The program's name in the active language, as the main window's caption names it.
 QString Titel() {
-    return QApplication::applicationDisplayName();
+    return Programmtitel();
 }
 
 std::optional<QString> DateiWaehlen(QWidget* eltern, const Dateidialog& d,
