@@ -13,8 +13,10 @@ rm -rf "$work"; mkdir -p "$work"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 echo "== package"
-(cd "$build" && rm -f trv_*.deb && cpack -G DEB >/dev/null)
+(cd "$build" && rm -f trv_*.deb python3-trv_*.deb && cpack -G DEB >/dev/null)
 deb=$(ls "$build"/trv_*_amd64.deb)
+# The Python module's package, when the build has the module.
+pydeb=$(ls "$build"/python3-trv_*_amd64.deb 2>/dev/null || true)
 dpkg-deb -c "$deb" | tee "$work/inhalt.txt" | sed -E 's/^([^ ]+ +){5}//' > "$work/dateien.txt"
 for datei in ./usr/bin/trv ./usr/bin/trv-cli \
              ./usr/share/trv/trv.des ./usr/share/trv/trv.eng ./usr/share/trv/trv.fra \
@@ -68,6 +70,12 @@ echo "== lintian"
 lintian --pedantic --display-info --tag-display-limit 0 --fail-on error,warning "$deb" \
   > "$work/lintian.txt" 2>&1 || { cat "$work/lintian.txt"; fail "lintian reports errors or warnings"; }
 grep -v 'root privileges' "$work/lintian.txt" || echo "(no tags)"
+if [ -n "$pydeb" ]; then
+  dpkg-deb -c "$pydeb" > "$work/inhalt-python.txt"
+  grep -q 'dist-packages/trv\.cpython-.*\.so$' "$work/inhalt-python.txt" || fail "python3-trv holds no module"
+  lintian --pedantic --display-info --tag-display-limit 0 --fail-on error,warning "$pydeb" \
+    > "$work/lintian-python.txt" 2>&1 || { cat "$work/lintian-python.txt"; fail "lintian on python3-trv"; }
+fi
 
 echo "== desktop entry, AppStream, MIME type"
 desktop-file-validate packaging/ch.varnel.trv.desktop
@@ -87,7 +95,7 @@ echo "== installation"
 nutzer=trvpruefer
 # Whatever happens below, the package and the user made for the check go again.
 aufraeumen() {
-  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get purge -y trv >/dev/null 2>&1 || true
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get purge -y python3-trv trv >/dev/null 2>&1 || true
   if id "$nutzer" >/dev/null 2>&1; then $SUDO userdel --remove "$nutzer" 2>/dev/null || true; fi
 }
 trap aufraeumen EXIT
@@ -108,6 +116,15 @@ als_nutzer man -P cat trv > "$work/man-trv.txt" 2>/dev/null || fail "man trv"
 grep -q 'trv-cli' "$work/man-trv.txt" || fail "the manual page of trv is empty"
 als_nutzer trv-cli report "$beispiel" | tee "$work/bericht.txt"
 grep -q 'TRV 22' "$work/bericht.txt" || fail "trv-cli report shows no result list"
+
+if [ -n "$pydeb" ]; then
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "./$pydeb" >/dev/null
+  als_nutzer python3 -c "import trv; print(trv.Projekt.Oeffnen('$beispiel').Anwendung().Gewaehlt()['DornName'])" \
+    > "$work/python.txt" 2>&1 || { cat "$work/python.txt"; fail "the installed Python module"; }
+  grep -q 'TRV\|ZEDE' "$work/python.txt" || fail "the Python module reads no selected type"
+  $SUDO env DEBIAN_FRONTEND=noninteractive apt-get purge -y python3-trv >/dev/null
+  dpkg-query -W python3-trv >/dev/null 2>&1 && fail "python3-trv is still known to dpkg"
+fi
 
 echo "== file type of the installed program"
 for probe in "$beispiel" /usr/share/doc/trv/examples/single-connector-point-load.TRV; do
