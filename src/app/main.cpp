@@ -32,8 +32,8 @@ int main(int argc, char** argv) {
     // The desktop entry's name: the window's application id on Wayland and the startup
     // notification's; X11 docks match WM_CLASS "trv" through the entry's StartupWMClass.
     QGuiApplication::setDesktopFileName(QStringLiteral("ch.varnel.trv"));
-    // No application display name: the window system would append it, in English, to every
-    // window title, which already names the program in the active language.
+    QApplication::setApplicationDisplayName(
+        QCoreApplication::translate("Projektbefehle", "Varnel - TRV / ZEDE Shear Connectors"));
     trv::Tooltipzeiten tooltips(app);
 
     const trv::TKRegional regional = trv::plattform::SystemRegional();

@@ -35,12 +35,6 @@ xdotool windowfocus --sync "\$fenster"
 xdotool key Return
 warten "projekt"
 sleep 1
-# The caption is the program's title and the file name, nothing appended by the window system.
-titel=\$(xdotool getwindowname "\$fenster")
-case "\$titel" in
-  *": "*projekt*.TRV) ;;
-  *) echo "caption: \$titel"; kill \$pid; exit 1 ;;
-esac
 xdotool windowfocus --sync "\$fenster"
 xdotool key F9
 sleep 1.5
