@@ -1,7 +1,5 @@
 #include "ui/main/Rueckfragen.h"
 
-#include "ui/main/Projektbefehle.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -12,9 +10,8 @@ namespace trv {
 
 namespace {
 
-// The program's name in the active language, as the main window's caption names it.
 QString Titel() {
-    return Programmtitel();
+    return QApplication::applicationDisplayName();
 }
 
 std::optional<QString> DateiWaehlen(QWidget* eltern, const Dateidialog& d,
